@@ -1,0 +1,34 @@
+// Cost of expanding the picker text, which happens on every repaint.
+#include <benchmark/benchmark.h>
+
+#include "picker/format.h"
+
+namespace {
+
+void BM_ExpandDefaultPicker(benchmark::State& state) {
+  const char* format = "x%sx, y%sy\r\n10進: %rr:%gg:%bb\r\n16進: #%rx%gx%bx";
+  char out[kFormatBufferSize];
+  int x = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ExpandFormat(out, format, 0x0080FF, ++x & 1023, 200, 3, 4, 5, 8, 0));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_ExpandDefaultPicker);
+
+void BM_ExpandToTheLimit(benchmark::State& state) {
+  char format[kFormatBufferSize] = {};
+  for (int i = 0; i + 3 < 259; i += 3) {
+    format[i] = '%';
+    format[i + 1] = 'r';
+    format[i + 2] = 'f';
+  }
+  char out[kFormatBufferSize];
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ExpandFormat(out, format, 0xFFFFFF, 1, 2, 3, 4, 5, 8, 0));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_ExpandToTheLimit);
+
+}  // namespace

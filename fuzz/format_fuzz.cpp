@@ -1,0 +1,37 @@
+// Any format with any sample values: the output stays within 259 characters
+// and terminated, and the bytes after the terminator are never touched.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "picker/format.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  // The first 36 bytes choose the values, the rest is the format.
+  std::int32_t values[9] = {};
+  const std::size_t head = std::min(size, sizeof values);
+  std::memcpy(values, data, head);
+  std::vector<char> format(data + head, data + size);
+  format.push_back('\0');
+
+  char out[kFormatBufferSize + 16];
+  std::memset(out, 0, kFormatBufferSize);
+  std::memset(out + kFormatBufferSize, 0x5A, 16);
+  char* r = ExpandFormat(out, format.data(), static_cast<std::uint32_t>(values[0]), values[1],
+                         values[2], values[3], values[4], values[5], values[6], values[7] & 1);
+  if (r != out) std::abort();
+  if (std::strlen(out) > kFormatBufferSize - 1) std::abort();
+  for (int i = 0; i < 16; ++i)
+    if (out[kFormatBufferSize + i] != 0x5A) std::abort();
+
+  char fragment[kFragmentBufferSize];
+  char spec[4] = {'%', format.size() > 1 ? format[0] : 'r', format.size() > 2 ? format[1] : 'r', 0};
+  if (ExpandSpecifier(fragment, values[1], values[2], values[3], values[4],
+                      static_cast<std::uint32_t>(values[0]), values[6], values[5], spec) &&
+      std::strlen(fragment) > 11)
+    std::abort();
+  return 0;
+}

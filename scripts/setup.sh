@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs what the build, the tests and the program need (Debian packages
+# only) and prepares the Wine prefix inside build/. Safe to run repeatedly.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev
+  g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+  wine wine64 wine32:i386
+  xvfb xauth xdotool xclip imagemagick
+  locales fonts-ipafont-gothic fonts-ipafont-mincho
+  googletest libgtest-dev libbenchmark-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+  fi
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+  echo "setup: generating ja_JP.UTF-8"
+  $SUDO sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO locale-gen >/dev/null
+fi
+
+# shellcheck source=scripts/wine-env.sh
+. scripts/wine-env.sh
+if [ ! -f "$WINEPREFIX/.velun-ready" ]; then
+  echo "setup: preparing the Wine prefix in $WINEPREFIX"
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  "$WINE" wineboot -i >/dev/null 2>&1
+  wine_fonts_and_desktop
+  "$WINESERVER" -w
+  touch "$WINEPREFIX/.velun-ready"
+fi

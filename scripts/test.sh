@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The one test command: installs what is missing, builds every tree, runs
+# the native suite (also under ASan + UBSan), the fuzz smoke runs and the
+# Windows suite under Wine in a private X server. Exits non-zero on failure.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+bash scripts/setup.sh || { echo "setup failed"; exit 1; }
+
+jobs=$(nproc 2>/dev/null || echo 2)
+for preset in native sanitize fuzz win32; do
+  echo "== build $preset"
+  if ! { cmake --preset "$preset" >"build/configure-$preset.log" 2>&1 &&
+         cmake --build --preset "$preset" -j "$jobs"; }; then
+    cat "build/configure-$preset.log" 2>/dev/null | tail -20
+    echo "build of $preset failed"
+    echo "0 passed, 1 failed"
+    exit 1
+  fi
+done
+
+. scripts/wine-env.sh
+. scripts/xvfb.sh
+cleanup() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  stop_xvfb
+}
+trap cleanup EXIT
+start_xvfb || exit 1
+# One server for the whole run; services the prefix starts must not hold
+# ctest's output pipes, so they are started once with output elsewhere.
+"$WINESERVER" -p
+"$WINE" cmd /c exit >/dev/null 2>&1 </dev/null
+
+passed=0
+failed=0
+summaries=()
+run_suite() {
+  local preset=$1 log="build/ctest-$1.log"
+  echo "== test $preset"
+  ctest --preset "$preset" 2>&1 | tee "$log"
+  local line
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -1)
+  if [ -z "$line" ]; then
+    failed=$((failed + 1))
+    summaries+=("$preset: no summary (ctest did not run)")
+    return
+  fi
+  local f t
+  f=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$line")
+  t=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2/' <<<"$line")
+  passed=$((passed + t - f))
+  failed=$((failed + f))
+  summaries+=("$preset: $line")
+}
+
+run_suite native
+run_suite sanitize
+run_suite fuzz
+run_suite win32
+
+echo
+echo "== summary"
+for s in "${summaries[@]}"; do echo "$s"; done
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

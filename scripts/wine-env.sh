@@ -1,0 +1,26 @@
+# Sourced: the environment every Wine run of the project uses.
+# The prefix lives inside the build tree, never in the user's home.
+_velun_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX="$_velun_root/build/wine"
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=ja_JP.UTF-8
+WINE=$(command -v wine || command -v wine-stable || echo /usr/lib/wine/wine)
+WINESERVER=$(command -v wineserver || command -v wineserver-stable || echo /usr/lib/wine/wineserver)
+export WINE WINESERVER
+
+# Japanese font substitutes and the virtual desktop with a taskbar (a real tray).
+# `wine reg` starts a desktop with the old registry, so the server is
+# restarted afterwards.
+wine_fonts_and_desktop() {
+  local fonts='HKCU\Software\Wine\Fonts\Replacements'
+  "$WINE" reg add "$fonts" /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f >/dev/null 2>&1
+  "$WINE" reg add "$fonts" /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1
+  "$WINE" reg add "$fonts" /v 'MS UI Gothic' /d IPAPGothic /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d velun /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v velun /d 1024x768 /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops\velun' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
+  "$WINESERVER" -k || true
+  "$WINESERVER" -w || true
+}
