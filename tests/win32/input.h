@@ -1,0 +1,25 @@
+// Real input for tests: SendInput goes through the system's input queue,
+// low-level hooks and key state, exactly like a user's keys and clicks.
+#pragma once
+
+#include <windows.h>
+
+void KeyDown(WORD vk);
+void KeyUp(WORD vk);
+void Tap(WORD vk);
+
+enum class Button { Left, Right };
+// The pointer is placed with SetCursorPos, which raises no hook event.
+void PointAt(int x, int y);
+void ButtonDown(Button b);
+void ButtonUp(Button b);
+void Click(Button b);
+// A pointer move reported like a user's (absolute, on the primary screen).
+void MoveMouse(int x, int y);
+void Wheel(int delta);
+
+// Lets go of Shift, Ctrl, Alt and both buttons, so tests leave no key held.
+void ReleaseEverything();
+
+// The centre of a window on the screen.
+POINT CentreOf(HWND hwnd);
