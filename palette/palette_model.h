@@ -1,0 +1,58 @@
+// The two colour palettes: palette 0 collects the spuit's colours, palette 1
+// the colours the cursor passes over. Newest colour first.
+#pragma once
+
+#include <cstdint>
+
+// Six 32-bit fields; also their layout in palette.dat.
+struct PaletteHeader {
+  std::int32_t count;
+  std::int32_t capacity;
+  std::int32_t checkRange;
+  std::int32_t threshold;
+  std::int32_t itemHeight;
+  std::int32_t enabled;
+};
+static_assert(sizeof(PaletteHeader) == 24, "PaletteHeader is a 24-byte file record");
+
+// Entries exist only while capacity is non-zero and the palette is enabled;
+// without them count is 0.
+struct Palette {
+  PaletteHeader header;
+  std::uint32_t* entries;
+};
+
+inline constexpr int kPaletteCount = 2;
+inline constexpr int kSpuitPalette = 0;
+inline constexpr int kCollectPalette = 1;
+
+// Larger arrays are never allocated: the settings page allows 1000, and a
+// hand-edited file must not make the program reserve gigabytes.
+inline constexpr std::int32_t kMaxPaletteCapacity = 1000000;
+
+inline constexpr PaletteHeader kDefaultPaletteHeaders[kPaletteCount] = {
+    {0, 10, 10, 0, 20, 1},
+    {0, 200, 200, 32, 20, 0},
+};
+
+extern Palette palettes[kPaletteCount];
+
+// How the palette window learns that a palette it may show changed.
+enum class PaletteChange { Added, Cleared };
+using PaletteChangedHandler = void (*)(int palette, PaletteChange change);
+void SetPaletteChangedHandler(PaletteChangedHandler handler);
+
+// New count when colour was inserted, 0 when not (disabled, no room, a
+// near-duplicate), -1 for an invalid palette index.
+int AddPaletteColor(std::uint32_t colour, int palette, int moveMode);
+int ClearPalette(int palette);
+
+enum SortKind { kSortLuminance = 0, kSortRed = 1, kSortGreen = 2, kSortBlue = 3 };
+int SortKey(std::uint32_t colour, int kind);
+// order 0: largest key first; 1: smallest key first.
+void SortPalette(int palette, int kind, int order);
+
+// Brings both entry arrays in line with their headers.
+void ReallocPalettes();
+// Both headers zero, both arrays released.
+void ResetPalettes();
