@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/data_store.h"
 #include "palette/palette_model.h"
 
 namespace {
@@ -99,3 +100,14 @@ PaletteDecode DecodePalettes(const std::uint8_t* data, std::size_t size) {
   if (decoded < kPaletteCount) ReallocPalettes();
   return PaletteDecode::Loaded;
 }
+
+void LoadPalettesFrom(DataStore& store) {
+  const auto bytes = store.ReadData(kPaletteFileName);
+  if (!bytes) {
+    SetDefaultPalettes();
+    return;
+  }
+  DecodePalettes(bytes->data(), bytes->size());
+}
+
+bool SavePalettesTo(DataStore& store) { return store.WriteData(kPaletteFileName, EncodePalettes()); }

@@ -25,3 +25,9 @@ PaletteDecode DecodePalettes(const std::uint8_t* data, std::size_t size);
 
 // Both palettes with their default headers and fresh, empty arrays.
 void SetDefaultPalettes();
+
+class DataStore;
+// palette.dat through the settings' data store: the defaults when it is
+// missing. SavePalettesTo is false when the file cannot be created.
+void LoadPalettesFrom(DataStore& store);
+bool SavePalettesTo(DataStore& store);

@@ -3,15 +3,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/text.h"
+
 namespace {
 
 unsigned Red(std::uint32_t c) { return c & 0xFF; }
 unsigned Green(std::uint32_t c) { return (c >> 8) & 0xFF; }
 unsigned Blue(std::uint32_t c) { return (c >> 16) & 0xFF; }
 
-// Shift-JIS lead bytes; a double-byte character is never split at the limit.
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-bool IsTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
 }  // namespace
 
@@ -90,8 +89,8 @@ char* ExpandFormat(char* output, const char* format, std::uint32_t colour, int s
     } else {
       // Literal text follows the same limit; a double-byte character is
       // copied whole or not at all.
-      const bool lead = IsLeadByte(static_cast<unsigned char>(format[i])) &&
-                        IsTrailByte(static_cast<unsigned char>(format[i + 1]));
+      const bool lead = IsSjisLeadByte(static_cast<unsigned char>(format[i])) &&
+                        IsSjisTrailByte(static_cast<unsigned char>(format[i + 1]));
       const int width = lead ? 2 : 1;
       if (n + width > kLimit) break;
       std::memcpy(output + n, format + i, width);

@@ -1,0 +1,66 @@
+#include "app/file_store.h"
+
+#include <windows.h>
+
+#include "app/app_state.h"
+#include "app/text.h"
+
+namespace {
+
+// Data files are small; a larger file is read only this far.
+constexpr DWORD kMaxDataFileSize = 16 * 1024 * 1024;
+
+}  // namespace
+
+std::string DataFilePath(const char* name) {
+  char module[MAX_PATH] = {};
+  GetModuleFileNameA(appInstance, module, MAX_PATH);
+  return PathBeside(module, name);
+}
+
+std::string DataDirectory() { return DataFilePath(""); }
+
+std::string FileStore::ReadProfile(const char* section, const char* key, const char* fallback) {
+  char value[260] = {};
+  GetPrivateProfileStringA(section, key, fallback, value, sizeof value, PathOf(kIniFileName).c_str());
+  return value;
+}
+
+void FileStore::WriteProfile(const char* section, const char* key, const char* value) {
+  WritePrivateProfileStringA(section, key, value, PathOf(kIniFileName).c_str());
+}
+
+std::optional<std::vector<std::uint8_t>> FileStore::ReadData(const char* name) {
+  HANDLE file = CreateFileA(PathOf(name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  DWORD size = GetFileSize(file, nullptr);
+  if (size == INVALID_FILE_SIZE || size > kMaxDataFileSize) size = kMaxDataFileSize;
+  std::vector<std::uint8_t> bytes(size);
+  DWORD read = 0;
+  if (size > 0 && !ReadFile(file, bytes.data(), size, &read, nullptr)) read = 0;
+  bytes.resize(read);  // what could not be read is not used
+  CloseHandle(file);
+  return bytes;
+}
+
+// A save goes to a new file that replaces the old one only once it is
+// complete: a failed write never leaves a cut-off file behind.
+bool FileStore::WriteData(const char* name, const std::vector<std::uint8_t>& bytes) {
+  const std::string path = PathOf(name);
+  const std::string fresh = path + ".new";
+  HANDLE file = CreateFileA(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool complete =
+      bytes.empty() ||
+      (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+       written == bytes.size());
+  const bool closed = CloseHandle(file) != FALSE;
+  if (complete && closed &&
+      MoveFileExA(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  DeleteFileA(fresh.c_str());
+  return false;
+}

@@ -1,0 +1,98 @@
+#include "app/settings.h"
+
+#include <cstdlib>
+#include <cstring>
+
+Settings settings = {};
+char pickerFormat[kPickerFormatSize] = {};
+std::int32_t* rangeSizes = nullptr;
+std::int32_t rangeCount = 0;
+std::int32_t rangeIndex = 0;
+KeyBind keyBinds[kSlotCount] = {};
+
+const char kMainSection[] = "ぬべら";
+const char kPaletteSection[] = "ぬべらパレット";
+
+const char kDefaultSpuitFormat[] = "#%rx%gx%bx";
+const char kDefaultPickerFormat[] = "x%sx, y%sy\r\n10進: %rr:%gg:%bb\r\n16進: #%rx%gx%bx";
+const std::int32_t kDefaultRanges[3] = {1, 5, 15};
+
+// Spuit alt + 右クリック, palette not set, lock alt + F2, zoom Shift alone,
+// show picker alt + F1.
+const KeyBind kDefaultKeyBinds[kSlotCount] = {
+    {516, 0, 0, 1, 0, 0, {}},
+    {0, 0, 0, 0, 0, 0, {}},
+    {113, 0, 0, 1, 0, 0, {}},
+    {16, 0, 0, 0, 0, 0, {}},
+    {112, 0, 0, 1, 0, 0, {}},
+};
+
+namespace {
+constexpr const char* M = kMainSection;
+constexpr const char* P = kPaletteSection;
+constexpr SettingKind I = SettingKind::Int;
+constexpr SettingKind F = SettingKind::Flag;
+using S = Settings;
+}  // namespace
+
+const SettingDef kSettingsTable[kSettingCount] = {
+    {"CursorMarginX", M, I, &S::CursorMarginX, 20, 1, 100, true, true},
+    {"CursorMarginY", M, I, &S::CursorMarginY, 10, 1, 100, true, true},
+    {"WindowMarginX", M, I, &S::WindowMarginX, 4, 0, 100, true, true},
+    {"WindowMarginY", M, I, &S::WindowMarginY, 2, 0, 100, true, true},
+    {"Threshold-Text", M, I, &S::ThresholdText, 428, 0, 766, true, true},
+    {"HidePicker", P, F, &S::HidePicker, 0, 0, 1, true, true},
+    {"MuteBeep", P, F, &S::MuteBeep, 0, 0, 1, true, true},
+    {"Notation", P, I, &S::Notation, 1, 0, 1, true, true},
+    {"NotationSpuit", P, I, &S::NotationSpuit, 0, 0, 1, true, true},
+    {"TopMost", P, F, &S::TopMost, 0, 0, 1, true, true},
+    {"X", P, I, &S::X, 80, 0, 0, false, true},
+    {"Y", P, I, &S::Y, 80, 0, 0, false, true},
+    {"CX", P, I, &S::CX, 220, 0, 0, false, true},
+    {"CY", P, I, &S::CY, 400, 0, 0, false, true},
+    {"ZoomLevel", M, I, &S::ZoomLevel, 8, 2, 16, true, true},
+    {"ZoomType", M, I, &S::ZoomType, 0, 0, 1, true, true},
+    {"ZoomRect", M, I, &S::ZoomRect, 80, 40, 200, true, true},
+    {"DrawArrowOnZoom", M, F, &S::DrawArrowOnZoom, 1, 0, 1, true, true},
+    {"DrawGridOnZoom", M, F, &S::DrawGridOnZoom, 1, 0, 1, true, true},
+    {"ShowColorOnZoom", M, F, &S::ShowColorOnZoom, 0, 0, 1, true, true},
+    {"ChangeZoomLevelByWheel", M, F, &S::ChangeZoomLevelByWheel, 1, 0, 1, true, true},
+    {"AdjustCurPosByArrow", M, F, &S::AdjustCurPosByArrow, 1, 0, 1, true, true},
+    {"UseToggleForZoom", M, F, &S::UseToggleForZoom, 0, 0, 1, true, true},
+    {"LayeredLevel", M, I, &S::LayeredLevel, 0, 0, 255, true, true},
+    {"LayeredOnZoomOnly", M, F, &S::LayeredOnZoomOnly, 0, 0, 1, true, true},
+    {"Layered", M, F, &S::Layered, 0, 0, 1, true, true},
+    {"SpuitFormat", M, SettingKind::Text, nullptr, 0, 0, 69, true, true},
+    {"RealtimeDraw", M, F, &S::RealtimeDraw, 1, 0, 1, true, true},
+    {"UseLimiterForRealtimeDraw", M, F, &S::UseLimiterForRealtimeDraw, 1, 0, 1, true, true},
+    {"AdjustPickerPosition", M, F, &S::AdjustPickerPosition, 1, 0, 1, true, true},
+    {"HidePickerOnMenuLoop", M, F, &S::HidePickerOnMenuLoop, 1, 0, 1, false, true},
+    {"BeepOnSpuit", M, F, &S::BeepOnSpuit, 1, 0, 1, true, true},
+    {"EnableSpuitOnSuspend", M, F, &S::EnableSpuitOnSuspend, 0, 0, 1, true, true},
+    {"NullMsgOnShortcut", M, F, &S::NullMsgOnShortcut, 0, 0, 1, true, true},
+    {"NullMsgOnZoom", M, F, &S::NullMsgOnZoom, 1, 0, 1, true, true},
+    {"ShowPicker", M, F, &S::ShowPicker, 1, 0, 1, true, true},
+    {"ForceUpdateAfterDrag", M, F, &S::ForceUpdateAfterDrag, 0, 0, 1, false, false},
+};
+
+bool SetRangeList(const std::int32_t* sizes, std::int32_t count, std::int32_t index) {
+  if (count <= 0) return false;
+  auto* fresh = static_cast<std::int32_t*>(std::malloc(sizeof(std::int32_t) * static_cast<std::size_t>(count)));
+  if (fresh == nullptr) return false;
+  std::memcpy(fresh, sizes, sizeof(std::int32_t) * static_cast<std::size_t>(count));
+  std::free(rangeSizes);
+  rangeSizes = fresh;
+  rangeCount = count;
+  // The picker always reads the current entry: it must be in the list.
+  rangeIndex = index >= 0 && index < count ? index : 0;
+  return true;
+}
+
+void SetDefaultRangeList() { SetRangeList(kDefaultRanges, 3, 0); }
+
+void FreeRangeList() {
+  std::free(rangeSizes);
+  rangeSizes = nullptr;
+  rangeCount = 0;
+  rangeIndex = 0;
+}

@@ -1,0 +1,32 @@
+#include "app/text.h"
+
+std::size_t CopyText(char* dst, std::size_t size, const char* src) {
+  if (size == 0) return 0;
+  std::size_t n = 0;
+  while (src[n] != '\0') {
+    const bool pair = IsSjisLeadByte(static_cast<unsigned char>(src[n])) &&
+                      IsSjisTrailByte(static_cast<unsigned char>(src[n + 1]));
+    const std::size_t width = pair ? 2 : 1;
+    if (n + width > size - 1) break;
+    for (std::size_t i = 0; i < width; ++i) dst[n + i] = src[n + i];
+    n += width;
+  }
+  dst[n] = '\0';
+  return n;
+}
+
+std::string PathBeside(const char* modulePath, const char* name) {
+  std::size_t end = 0;  // just past the last separator
+  for (std::size_t i = 0; modulePath[i] != '\0';) {
+    const unsigned char c = static_cast<unsigned char>(modulePath[i]);
+    if (IsSjisLeadByte(c) && modulePath[i + 1] != '\0') {
+      i += 2;
+      continue;
+    }
+    ++i;
+    if (c == '\\' || c == '/' || (c == ':' && i == 2)) end = i;
+  }
+  std::string path(modulePath, end);
+  if (path.empty() || (path.back() != '\\' && path.back() != '/')) path += '\\';
+  return path + name;
+}

@@ -1,0 +1,21 @@
+// Shift-JIS (code page 932) byte rules for texts handled byte by byte.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+inline bool IsSjisLeadByte(unsigned char b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+inline bool IsSjisTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+
+// Copies at most size - 1 bytes of src into dst and terminates it, never
+// splitting a double-byte character. Returns the number of bytes copied.
+std::size_t CopyText(char* dst, std::size_t size, const char* src);
+
+// The path of a file named name in the directory of modulePath: drive and
+// directory of modulePath, a backslash unless that already ends in '\' or
+// '/', then name. Double-byte characters are stepped over whole, since a
+// trail byte can be '\'.
+std::string PathBeside(const char* modulePath, const char* name);

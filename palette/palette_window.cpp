@@ -1,0 +1,3 @@
+#include "palette/palette_window.h"
+
+HWND paletteWindow = nullptr;

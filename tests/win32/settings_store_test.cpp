@@ -1,0 +1,143 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/settings.h"
+#include "app/settings_store.h"
+#include "common/keybind_testing.h"
+#include "message_box_catcher.h"
+#include "palette/palette_model.h"
+#include "palette/palette_window.h"
+#include "temp_dir.h"
+
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    settings = Settings{};
+    FreeRangeList();
+    ResetPalettes();
+    std::memset(keyBinds, 0, sizeof keyBinds);
+  }
+  std::string Ini(const char* section, const char* key) const {
+    char value[260] = {};
+    GetPrivateProfileStringA(section, key, "<missing>", value, sizeof value, dir.Path("velun.ini").c_str());
+    return value;
+  }
+  void SetIni(const char* section, const char* key, const char* value) const {
+    WritePrivateProfileStringA(section, key, value, dir.Path("velun.ini").c_str());
+  }
+
+  TempDir dir;
+};
+
+TEST_F(SettingsStoreTest, FirstSaveWritesExactlyTheDefaultFiles) {
+  LoadSettingsIn(dir.path());
+  EXPECT_TRUE(dir.Names().empty()) << "loading writes nothing";
+  MessageBoxCatcher boxes;
+  SaveSettingsIn(dir.path());
+  EXPECT_TRUE(boxes.boxes().empty());
+  EXPECT_EQ(dir.Names(), (std::vector<std::string>{"keycfg.dat", "palette.dat", "pickfmt.dat",
+                                                    "range.dat", "velun.ini"}));
+  EXPECT_EQ(dir.Size("pickfmt.dat"), 47);
+  EXPECT_EQ(dir.Size("range.dat"), 20);
+  EXPECT_EQ(dir.Size("keycfg.dat"), 60);
+  EXPECT_EQ(dir.Size("palette.dat"), 54);
+
+  // 36 keys in the two sections, as the profile functions see them.
+  char names[4096];
+  int keys = 0;
+  for (const char* section : {"ぬべら", "ぬべらパレット"}) {
+    const DWORD n = GetPrivateProfileStringA(section, nullptr, "", names, sizeof names,
+                                             dir.Path("velun.ini").c_str());
+    for (const char* k = names; k < names + n && *k; k += std::strlen(k) + 1) ++keys;
+  }
+  EXPECT_EQ(keys, 36);
+  EXPECT_EQ(Ini("ぬべら", "Threshold-Text"), "428");
+  EXPECT_EQ(Ini("ぬべら", "SpuitFormat"), "#%rx%gx%bx");
+  EXPECT_EQ(Ini("ぬべらパレット", "CY"), "400");
+  EXPECT_EQ(Ini("ぬべら", "ForceUpdateAfterDrag"), "<missing>");
+}
+
+TEST_F(SettingsStoreTest, HandEditedFilesLoadAsTheyStandAndSurviveASave) {
+  SetIni("ぬべら", "CursorMarginX", "abc");
+  SetIni("ぬべら", "ZoomLevel", "99");
+  SetIni("ぬべら", "SpuitFormat", "");
+  SetIni("ぬべら", "ForceUpdateAfterDrag", "1");
+  dir.Write("pickfmt.dat", "");
+  dir.Write("keycfg.dat", std::string("\x41\0\0\0\x01\0\0\0\0\0\0\0\x42\0\0\0\0\0\x01\0\0\0\0\0", 24));
+  LoadSettingsIn(dir.path());
+  EXPECT_EQ(settings.CursorMarginX, 0);
+  EXPECT_EQ(settings.ZoomLevel, 99);
+  EXPECT_STREQ(settings.SpuitFormat, "");
+  EXPECT_EQ(settings.ForceUpdateAfterDrag, 1);
+  EXPECT_STREQ(pickerFormat, "");
+  EXPECT_EQ(keyBinds[kSlotSpuit], Bind('A', 1));
+  EXPECT_EQ(keyBinds[kSlotLock], Bind('B', 0, 0, 1));
+  EXPECT_EQ(keyBinds[kSlotShowPicker], KeyBind{});
+  EXPECT_EQ(keyBinds[kSlotZoom], KeyBind{});
+  EXPECT_EQ(keyBinds[kSlotPalette], KeyBind{});
+
+  SaveSettingsIn(dir.path());
+  EXPECT_EQ(Ini("ぬべら", "CursorMarginX"), "0");
+  EXPECT_EQ(Ini("ぬべら", "ZoomLevel"), "99");
+  EXPECT_EQ(Ini("ぬべら", "SpuitFormat"), "");
+  EXPECT_EQ(Ini("ぬべら", "ForceUpdateAfterDrag"), "1");
+  EXPECT_EQ(dir.Size("pickfmt.dat"), 0);
+  EXPECT_EQ(dir.Size("keycfg.dat"), 60);
+  LoadSettingsIn(dir.path());
+  EXPECT_EQ(keyBinds[kSlotLock], Bind('B', 0, 0, 1));
+  EXPECT_EQ(settings.ForceUpdateAfterDrag, 1);
+}
+
+TEST_F(SettingsStoreTest, AFileThatCannotBeCreatedGivesOneMessageBox) {
+  LoadSettingsIn(dir.path());
+  // A folder where range.dat and keycfg.dat belong: neither can be written.
+  ASSERT_TRUE(CreateDirectoryA(dir.Path("range.dat").c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryA(dir.Path("keycfg.dat").c_str(), nullptr));
+  MessageBoxCatcher boxes;
+  SaveSettingsIn(dir.path());
+  ASSERT_EQ(boxes.boxes().size(), 1u);
+  EXPECT_EQ(boxes.boxes()[0].text, "設定の保存に失敗しました");
+  EXPECT_EQ(boxes.boxes()[0].caption, "ぬべら");
+  EXPECT_EQ(boxes.boxes()[0].owner, nullptr);
+  // The other steps ran all the same.
+  EXPECT_EQ(dir.Size("pickfmt.dat"), 47);
+  EXPECT_EQ(dir.Size("palette.dat"), 54);
+  EXPECT_EQ(Ini("ぬべら", "ShowPicker"), "1");
+}
+
+TEST_F(SettingsStoreTest, AFailedSaveKeepsTheOldFile) {
+  dir.Write("range.dat", std::string("\x02\0\0\0\x01\0\0\0\x03\0\0\0\x07\0\0\0", 16));
+  LoadSettingsIn(dir.path());
+  ASSERT_EQ(rangeCount, 2);
+  // The new file cannot be made; the saved list must stay as it was.
+  ASSERT_TRUE(CreateDirectoryA(dir.Path("range.dat.new").c_str(), nullptr));
+  rangeIndex = 0;
+  MessageBoxCatcher boxes;
+  SaveSettingsIn(dir.path());
+  EXPECT_EQ(boxes.boxes().size(), 1u);
+  EXPECT_EQ(dir.Read("range.dat"), std::string("\x02\0\0\0\x01\0\0\0\x03\0\0\0\x07\0\0\0", 16));
+}
+
+TEST_F(SettingsStoreTest, PaletteWindowPlacementIsSavedFromItsNormalRectangle) {
+  LoadSettingsIn(dir.path());
+  paletteWindow = CreateWindowExA(0, "STATIC", "palette", WS_OVERLAPPEDWINDOW, 100, 50, 300, 500,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(paletteWindow, nullptr);
+  ShowWindow(paletteWindow, SW_SHOWMINNOACTIVE);
+  SaveSettingsIn(dir.path());
+  DestroyWindow(paletteWindow);
+  paletteWindow = nullptr;
+  EXPECT_EQ(Ini("ぬべらパレット", "X"), "100");
+  EXPECT_EQ(Ini("ぬべらパレット", "Y"), "50");
+  EXPECT_EQ(Ini("ぬべらパレット", "CX"), "300");
+  EXPECT_EQ(Ini("ぬべらパレット", "CY"), "500");
+  EXPECT_EQ(settings.X, 80) << "the variables are not updated";
+}
+
+}  // namespace
