@@ -1,0 +1,202 @@
+// VELUN.DLL: the system-wide input hook. Low-level keyboard and mouse hooks
+// run on a thread of their own, so a busy program never stalls the user's
+// input (Windows drops a low-level hook that answers too slowly); the
+// callbacks only compare and post.
+#include <windows.h>
+
+#include <cstring>
+
+#include "hookcore/hook_logic.h"
+
+namespace {
+
+HINSTANCE dllInstance = nullptr;
+CRITICAL_SECTION configLock;
+HookConfig config = {};  // written by the program's threads, read by the hooks
+
+// The hook thread's own.
+HookState state = {};
+HHOOK keyboardHook = nullptr;
+HHOOK mouseHook = nullptr;
+
+// Owned by the attaching caller.
+HWND volatile target = nullptr;
+HANDLE hookThread = nullptr;
+DWORD hookThreadId = 0;
+
+HookConfig Snapshot() {
+  EnterCriticalSection(&configLock);
+  const HookConfig c = config;
+  LeaveCriticalSection(&configLock);
+  return c;
+}
+
+template <typename F>
+void Configure(F&& change) {
+  EnterCriticalSection(&configLock);
+  change(config);
+  LeaveCriticalSection(&configLock);
+}
+
+HeldInput Held() {
+  auto down = [](int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; };
+  return {down(VK_SHIFT), down(VK_CONTROL), down(VK_MENU), down(VK_LBUTTON), down(VK_RBUTTON)};
+}
+
+bool Deliver(const HookOutcome& out) {
+  HWND to = target;
+  if (to != nullptr)
+    for (int i = 0; i < out.count; ++i)
+      PostMessageA(to, out.reports[i].message, out.reports[i].wParam, out.reports[i].lParam);
+  return out.swallow;
+}
+
+LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && target != nullptr) {
+    const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
+    if (Deliver(OnKeyEvent(state, Snapshot(), static_cast<int>(k->vkCode), down, Held()))) return 1;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+MouseEvent EventOf(WPARAM message) {
+  switch (message) {
+    case WM_MOUSEMOVE: return MouseEvent::Move;
+    case WM_LBUTTONDOWN: return MouseEvent::LeftDown;
+    case WM_LBUTTONUP: return MouseEvent::LeftUp;
+    case WM_RBUTTONDOWN: return MouseEvent::RightDown;
+    case WM_RBUTTONUP: return MouseEvent::RightUp;
+    case WM_MOUSEWHEEL: return MouseEvent::Wheel;
+  }
+  return MouseEvent::Other;
+}
+
+LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && target != nullptr) {
+    const auto* m = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+    const int delta = static_cast<short>(HIWORD(m->mouseData));
+    if (Deliver(OnMouseEvent(state, Snapshot(), EventOf(wParam), m->pt.x, m->pt.y, m->time, delta,
+                             Held())))
+      return 1;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+struct StartUp {
+  HANDLE ready;
+  bool installed;
+};
+
+DWORD WINAPI HookThreadMain(LPVOID parameter) {
+  auto* start = static_cast<StartUp*>(parameter);
+  MSG msg;
+  PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // the queue for WM_QUIT
+  state = HookState{};
+  keyboardHook = SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardProc, dllInstance, 0);
+  mouseHook = SetWindowsHookExA(WH_MOUSE_LL, MouseProc, dllInstance, 0);
+  start->installed = keyboardHook != nullptr && mouseHook != nullptr;
+  const bool installed = start->installed;
+  SetEvent(start->ready);  // start is gone after this
+  if (installed) {
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+  }
+  if (keyboardHook != nullptr) UnhookWindowsHookEx(keyboardHook);
+  if (mouseHook != nullptr) UnhookWindowsHookEx(mouseHook);
+  keyboardHook = mouseHook = nullptr;
+  return installed ? 0 : 1;
+}
+
+void StopHookThread() {
+  if (hookThread == nullptr) return;
+  PostThreadMessageA(hookThreadId, WM_QUIT, 0, 0);
+  WaitForSingleObject(hookThread, INFINITE);
+  CloseHandle(hookThread);
+  hookThread = nullptr;
+  hookThreadId = 0;
+}
+
+}  // namespace
+
+extern "C" {
+
+int __cdecl SetVelunCore(HWND window) {
+  if (window == nullptr || !IsWindow(window)) return -1;
+  if (hookThread != nullptr) {
+    target = window;
+    return 0;
+  }
+  Configure([](HookConfig& c) {
+    c.doubleClickTime = GetDoubleClickTime();
+    c.doubleClickWidth = GetSystemMetrics(SM_CXDOUBLECLK);
+    c.doubleClickHeight = GetSystemMetrics(SM_CYDOUBLECLK);
+  });
+  StartUp start = {CreateEventA(nullptr, TRUE, FALSE, nullptr), false};
+  if (start.ready == nullptr) return -2;
+  target = window;
+  hookThread = CreateThread(nullptr, 0, HookThreadMain, &start, 0, &hookThreadId);
+  if (hookThread == nullptr) {
+    CloseHandle(start.ready);
+    target = nullptr;
+    return -2;
+  }
+  WaitForSingleObject(start.ready, INFINITE);
+  CloseHandle(start.ready);
+  if (!start.installed) {
+    target = nullptr;
+    StopHookThread();
+    return -3;
+  }
+  return 0;
+}
+
+int __cdecl ReleaseVelunCore() {
+  target = nullptr;
+  StopHookThread();
+  return 0;
+}
+
+int __cdecl GetVelunCore() { return target != nullptr ? 1 : 0; }
+
+int __cdecl SetVelunSuspend(int mode) {
+  Configure([mode](HookConfig& c) { c.suspendMode = mode; });
+  return 0;
+}
+
+int __cdecl SetVelunShortcut(DWORD word0, DWORD word1, DWORD word2, int slot) {
+  if (slot < 0 || slot >= kHookSlots) return -1;
+  const DWORD words[3] = {word0, word1, word2};
+  Configure([&](HookConfig& c) { std::memcpy(&c.binds[slot], words, sizeof(KeyBind)); });
+  return 0;
+}
+
+int __cdecl SetVelunNullMsg(int onShortcut, int onZoom) {
+  Configure([=](HookConfig& c) {
+    c.nullOnShortcut = onShortcut != 0;
+    c.nullOnZoom = onZoom != 0;
+  });
+  return 0;
+}
+
+int __cdecl SetVelunZoom(int zoom, int wheel, int arrow, int toggle) {
+  Configure([=](HookConfig& c) {
+    c.zoom = zoom != 0;
+    c.wheelZoom = wheel != 0;
+    c.arrowMove = arrow != 0;
+    c.toggleZoom = toggle != 0;
+  });
+  return 0;
+}
+
+}  // extern "C"
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    dllInstance = instance;
+    InitializeCriticalSection(&configLock);
+    DisableThreadLibraryCalls(instance);
+  } else if (reason == DLL_PROCESS_DETACH) {
+    DeleteCriticalSection(&configLock);
+  }
+  return TRUE;
+}
