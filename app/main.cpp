@@ -1,0 +1,59 @@
+// velun: the program's entry and its message loop.
+#include <windows.h>
+
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/messages.h"
+#include "app/settings_store.h"
+#include "palette/palette_window.h"
+#include "resources/resource.h"
+
+namespace {
+constexpr char kMutexName[] = "zq_velun";
+constexpr char kMainClass[] = "zq_velun";
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  HANDLE mutex = CreateMutexA(nullptr, TRUE, kMutexName);
+  if (WaitForSingleObject(mutex, 0) == WAIT_TIMEOUT) {
+    // Another instance runs: it opens its settings instead.
+    PostMessageA(FindWindowA(kMainClass, nullptr), UM_OPENSETTINGS, 0, 0);
+    CloseHandle(mutex);
+    return 0;
+  }
+  appInstance = instance;
+  LoadSettings();
+
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_HREDRAW | CS_VREDRAW;
+  wc.lpfnWndProc = MainWndProc;
+  wc.cbWndExtra = DLGWINDOWEXTRA;
+  wc.hInstance = instance;
+  wc.hIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_SHOWN), IMAGE_ICON, 32, 32, 0));
+  wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_SHOWN), IMAGE_ICON, 16, 16, 0));
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kMainClass;
+  if (!RegisterClassExA(&wc)) {
+    CloseHandle(mutex);
+    return -1;
+  }
+
+  mainWindow = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_FRAME), nullptr, nullptr, 0);
+  if (InitMainWindow(mainWindow) != 0) {
+    CloseHandle(mutex);
+    return -1;
+  }
+
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (IsDialogMessageA(mainWindow, &msg)) continue;
+    if (paletteAccelerators != nullptr && TranslateAcceleratorA(paletteWindow, paletteAccelerators, &msg))
+      continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  CloseHandle(mutex);
+  return static_cast<int>(msg.wParam);
+}

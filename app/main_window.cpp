@@ -1,0 +1,176 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+
+#include "app/app_state.h"
+#include "app/messages.h"
+#include "app/settings.h"
+#include "app/settings_store.h"
+#include "app/tray.h"
+#include "keybind/lumet.h"
+#include "palette/palette_window.h"
+#include "picker/picker_window.h"
+#include "resources/resource.h"
+#include "settings/settings_dialog.h"
+
+const char kPickerFailedText[] = "ピッカーの作成に失敗しました";
+const char kErrorCaption[] = "エラー";
+
+namespace {
+
+constexpr DWORD kDragWaitMs = 5000;
+constexpr int kFrameWidth = 320;
+constexpr int kFrameHeight = 380;
+
+// The shell's "TaskbarCreated": the tray icon must be added again.
+UINT taskbarCreatedMessage = 0;
+
+void OnCreate() {
+  InitCommonControls();
+  _InitKeyBindCtrl(appInstance);
+}
+
+void OnNotify(const NMHDR* header) {
+  if (header->idFrom == IDC_TAB && header->code == static_cast<UINT>(TCN_SELCHANGE)) ShowSelectedPage();
+}
+
+void ShowAboutBox(HWND window) {
+  MSGBOXPARAMSA params = {};
+  params.cbSize = sizeof params;
+  params.hwndOwner = window;
+  params.hInstance = appInstance;
+  char text[512] = {};
+  LoadStringA(appInstance, IDS_ABOUT, text, sizeof text);
+  params.lpszText = text;
+  params.lpszCaption = "バージョン情報";
+  params.dwStyle = MB_USERICON;
+  params.lpszIcon = MAKEINTRESOURCEA(IDI_SHOWN);
+  params.dwLanguageId = 0x400;
+  MessageBoxIndirectA(&params);
+}
+
+void ChooseRange(int index) {
+  rangeIndex = index;
+  SetPickerTimer(rangeSizes[index] == 1 ? 1 : 0);
+}
+
+void OnCommand(HWND window, int id) {
+  if (id >= CMD_RANGE_FIRST && id < CMD_RANGE_FIRST + rangeCount) {
+    ChooseRange(id - CMD_RANGE_FIRST);
+    return;
+  }
+  switch (id) {
+    case IDC_ABOUT:
+      MessageBeep(MB_ICONASTERISK);
+      ShowAboutBox(window);
+      break;
+    case IDC_CLOSE: SendMessageA(window, WM_CLOSE, 0, 0); break;
+    case CMD_SETTINGS:
+      if (WaitForSingleObject(dragIdleEvent, kDragWaitMs) == WAIT_OBJECT_0) ShowSettingsDialog(0);
+      break;
+    case CMD_SHOW_PICKER: TogglePickerShown(); break;
+    case CMD_SHOW_PALETTE:
+      paletteWanted = !paletteWanted;
+      ShowPalette(paletteWanted && !settingsOpen ? 1 : 0);
+      break;
+    case CMD_EXIT: DestroyWindow(window); break;
+    case CMD_ZOOM: SetPickerZoom(!zoomActive); break;
+    case CMD_ZOOM_X4:
+    case CMD_ZOOM_X8:
+    case CMD_ZOOM_X12:
+    case CMD_ZOOM_X16:
+      settings.ZoomLevel = id - CMD_ZOOM;
+      if (pickerSuspended == 0 && zoomActive) UpdatePickerSize(pickerWindow);
+      break;
+  }
+}
+
+void OnInitMenuPopup(HMENU menu) {
+  if (trayMenu != nullptr && menu == GetSubMenu(trayMenu, 0)) UpdateTrayMenuStates();
+}
+
+void OnPickerFailed(HWND window, WPARAM code) {
+  if (code != 0) return;
+  MessageBoxA(window, kPickerFailedText, kErrorCaption, MB_ICONERROR);
+  WaitForSingleObject(pickerThread, INFINITE);
+  DestroyWindow(window);
+}
+
+// Saves everything, stops the picker thread and lets go of what start-up made.
+void OnDestroy() {
+  SaveSettings();
+  if (pickerWindow != nullptr) SendMessageA(pickerWindow, UM_CLOSEPICKER, 0, 0);
+  if (pickerThread != nullptr) {
+    WaitForSingleObject(pickerThread, INFINITE);
+    CloseHandle(pickerThread);
+    pickerThread = nullptr;
+  }
+  if (paletteWindow != nullptr) DestroyWindow(paletteWindow);
+  paletteWindow = nullptr;
+  RemoveTrayIcon();
+  if (trayMenu != nullptr) DestroyMenu(trayMenu);  // the range submenu goes with it
+  trayMenu = rangeMenu = nullptr;
+  if (menuIdleEvent != nullptr) CloseHandle(menuIdleEvent);
+  menuIdleEvent = nullptr;
+  if (user32Module != nullptr) FreeLibrary(user32Module);
+  user32Module = nullptr;
+  setLayeredWindowAttributes = nullptr;
+  FreeRangeList();
+  PostQuitMessage(0);
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (taskbarCreatedMessage != 0 && msg == taskbarCreatedMessage) {
+    AddTrayIcon(hwnd);
+    return 0;
+  }
+  switch (msg) {
+    case WM_CREATE: OnCreate(); return 0;
+    case WM_SIZE: LayoutSettingsDialog(); return 0;
+    case WM_NOTIFY: OnNotify(reinterpret_cast<const NMHDR*>(lParam)); return 0;
+    case WM_COMMAND: OnCommand(hwnd, LOWORD(wParam)); return 0;
+    case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wParam)); return 0;
+    case WM_CLOSE: CloseSettingsDialog(); return 0;
+    case WM_ENDSESSION:
+      if (wParam) SaveSettings();
+      return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
+    case UM_PICKERFAILED: OnPickerFailed(hwnd, wParam); return 0;
+    case UM_OPENSETTINGS: SendMessageA(hwnd, WM_COMMAND, CMD_SETTINGS, 0); return 0;
+    case UM_TRAYNOTIFY: OnTrayNotify(hwnd, lParam); return 0;
+  }
+  // The frame is a dialog: Tab, arrows and mnemonics need the dialog procedure.
+  return DefDlgProcA(hwnd, msg, wParam, lParam);
+}
+
+int InitMainWindow(HWND window) {
+  if (window == nullptr) return -1;
+  user32Module = LoadLibraryA("user32.dll");
+  if (user32Module != nullptr)
+    setLayeredWindowAttributes = reinterpret_cast<SetLayeredWindowAttributesFn>(
+        reinterpret_cast<void*>(GetProcAddress(user32Module, "SetLayeredWindowAttributes")));
+  menuIdleEvent = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+  CreateSettingsPages(window);
+  SetWindowPos(window, nullptr, 0, 0, kFrameWidth, kFrameHeight, SWP_NOMOVE | SWP_NOZORDER);
+  if (CreatePaletteWindow() != 0) return -2;
+  BuildTrayMenu();
+  taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+  AddTrayIcon(window);
+
+  pickerReadyEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  pickerThread = CreateThread(nullptr, 0, PickerThreadMain, nullptr, 0, &pickerThreadId);
+  if (pickerThread == nullptr) {
+    CloseHandle(pickerReadyEvent);
+    pickerReadyEvent = nullptr;
+    return -3;
+  }
+  // A picker thread that fails ends without setting the event.
+  const HANDLE waits[2] = {pickerReadyEvent, pickerThread};
+  WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+  CloseHandle(pickerReadyEvent);
+  pickerReadyEvent = nullptr;
+  SetPickerSuspend(settings.ShowPicker ? 0 : 1, 0);
+  return 0;
+}

@@ -1,0 +1,130 @@
+#include "app/tray.h"
+
+#include <cstdio>
+#include <initializer_list>
+
+#include "app/app_state.h"
+#include "app/messages.h"
+#include "app/settings.h"
+#include "palette/palette_window.h"
+#include "picker/picker_window.h"
+#include "resources/resource.h"
+#include "settings/settings_dialog.h"
+
+NOTIFYICONDATAA trayIconData = {};
+HMENU trayMenu = nullptr;
+HMENU rangeMenu = nullptr;
+
+namespace {
+
+constexpr DWORD kDragWaitMs = 5000;
+
+bool IsWindowsXp() {
+  OSVERSIONINFOA version = {};
+  version.dwOSVersionInfoSize = sizeof version;
+  if (!GetVersionExA(&version)) return false;
+  return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion == 5 &&
+         version.dwMinorVersion == 1;
+}
+
+// The state the picker returns to after the menu or a toggle.
+int WantedSuspend() {
+  return !settings.ShowPicker || settingsOpen || (paletteShown && settings.HidePicker) ? 1 : 0;
+}
+
+void SetIcon(HICON icon) {
+  HICON old = trayIconData.hIcon;
+  trayIconData.hIcon = icon;
+  Shell_NotifyIconA(NIM_MODIFY, &trayIconData);
+  if (old != nullptr) DestroyIcon(old);
+}
+
+void ShowTrayMenu(HWND owner) {
+  if (WaitForSingleObject(dragIdleEvent, kDragWaitMs) != WAIT_OBJECT_0) return;
+  ResetEvent(menuIdleEvent);
+  SetPickerSuspend(1, 0);
+  POINT at;
+  GetCursorPos(&at);
+  SetForegroundWindow(owner);
+  TrackPopupMenu(GetSubMenu(trayMenu, 0), TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
+  PostMessageA(owner, WM_NULL, 0, 0);  // lets the menu close properly when the user clicks elsewhere
+  SetPickerSuspend(WantedSuspend(), 0);
+  SetEvent(menuIdleEvent);
+}
+
+}  // namespace
+
+HMENU BuildTrayMenu() {
+  if (trayMenu == nullptr) {
+    trayMenu = LoadMenuA(appInstance, MAKEINTRESOURCEA(IDM_TRAY));
+    SetMenuDefaultItem(GetSubMenu(trayMenu, 0), CMD_SHOW_PICKER, FALSE);
+    rangeMenu = CreatePopupMenu();
+    ModifyMenuA(trayMenu, CMD_RANGE_FIRST, MF_BYCOMMAND | MF_POPUP,
+                reinterpret_cast<UINT_PTR>(rangeMenu), "範囲(&R)");
+  }
+  while (DeleteMenu(rangeMenu, 0, MF_BYPOSITION)) {
+  }
+  for (int i = 0; i < rangeCount; ++i) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%d ピクセル", static_cast<int>(rangeSizes[i]));
+    AppendMenuA(rangeMenu, MF_STRING, CMD_RANGE_FIRST + i, text);
+    if (i == 0) AppendMenuA(rangeMenu, MF_SEPARATOR, 0, nullptr);
+  }
+  return trayMenu;
+}
+
+HICON ChooseTrayIcon() {
+  const bool xp = IsWindowsXp();
+  const int id = settings.ShowPicker ? (xp ? IDI_SHOWN : IDI_SHOWN16) : (xp ? IDI_HIDDEN : IDI_HIDDEN16);
+  return static_cast<HICON>(LoadImageA(appInstance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
+}
+
+void AddTrayIcon(HWND owner) {
+  if (trayIconData.cbSize == 0) {
+    trayIconData.cbSize = NOTIFYICONDATAA_V1_SIZE;  // the 88-byte first form
+    trayIconData.hWnd = owner;
+    trayIconData.uID = kTrayIconId;
+    trayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    trayIconData.uCallbackMessage = UM_TRAYNOTIFY;
+    trayIconData.hIcon = ChooseTrayIcon();
+    lstrcpynA(trayIconData.szTip, "ぬべら", sizeof trayIconData.szTip);
+  }
+  Shell_NotifyIconA(NIM_ADD, &trayIconData);
+}
+
+void RemoveTrayIcon() {
+  Shell_NotifyIconA(NIM_DELETE, &trayIconData);
+  if (trayIconData.hIcon != nullptr) DestroyIcon(trayIconData.hIcon);
+  trayIconData.hIcon = nullptr;
+}
+
+void TogglePickerShown() {
+  settings.ShowPicker = !settings.ShowPicker;
+  SetPickerSuspend(WantedSuspend(), 0);
+  SetIcon(ChooseTrayIcon());
+}
+
+void UpdateTrayMenuStates() {
+  auto check = [](UINT id, bool on) { CheckMenuItem(trayMenu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)); };
+  check(CMD_SHOW_PICKER, settings.ShowPicker != 0);
+  check(CMD_SHOW_PALETTE, paletteWanted != 0);
+  check(CMD_ZOOM, zoomActive != 0);
+  EnableMenuItem(trayMenu, CMD_ZOOM, MF_BYCOMMAND | (settings.UseToggleForZoom ? MF_ENABLED : MF_GRAYED));
+  for (int level : {4, 8, 12, 16}) check(CMD_ZOOM + level, settings.ZoomLevel == level);
+  for (int i = 0; i < rangeCount; ++i) check(CMD_RANGE_FIRST + i, i == rangeIndex);
+  EnableMenuItem(trayMenu, CMD_SETTINGS, MF_BYCOMMAND | (settingsOpen ? MF_GRAYED : MF_ENABLED));
+}
+
+void OnTrayNotify(HWND owner, LPARAM mouseMessage) {
+  switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+      if (pickerLocked)
+        SetWindowPos(pickerWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      break;
+    case WM_LBUTTONDBLCLK:
+      if (pickerLocked) SetPickerLock(0);
+      else TogglePickerShown();
+      break;
+    case WM_RBUTTONUP: ShowTrayMenu(owner); break;
+  }
+}

@@ -1,0 +1,23 @@
+// The tray icon and the tray menu.
+#pragma once
+
+#include <windows.h>
+
+inline constexpr UINT kTrayIconId = 40920;
+
+extern NOTIFYICONDATAA trayIconData;
+extern HMENU trayMenu;
+extern HMENU rangeMenu;
+
+// Loads the menu once and rebuilds the range submenu from the range list.
+HMENU BuildTrayMenu();
+// The 16 × 16 icon for the picker's shown or hidden state.
+HICON ChooseTrayIcon();
+void AddTrayIcon(HWND owner);
+void RemoveTrayIcon();
+// Flips ShowPicker and updates the picker and the tray icon.
+void TogglePickerShown();
+// Check marks and greying, each time the menu opens.
+void UpdateTrayMenuStates();
+// The shell's callback: lParam is the mouse message on the icon.
+void OnTrayNotify(HWND owner, LPARAM mouseMessage);

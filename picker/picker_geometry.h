@@ -1,0 +1,24 @@
+// Where the picker stands and how large it is; no windows involved.
+#pragma once
+
+struct PickerPoint {
+  int x, y;
+};
+
+// Beside the cursor by the margins; with adjust on, flipped to the other
+// side of the cursor where it would leave the screen.
+PickerPoint PlacePicker(int cursorX, int cursorY, int marginX, int marginY, int width, int height,
+                        int screenWidth, int screenHeight, bool adjust);
+
+// Side of the square zoom picker: fixed ZoomRect + 1 for type 1, else from the level.
+int ZoomPickerSide(int zoomType, int zoomLevel, int zoomRect);
+
+// The text picker around lines of text whose widest line and tallest line
+// are given.
+struct PickerSize {
+  int width, height;
+};
+PickerSize TextPickerSize(int widestLine, int tallestLine, int lines, int marginX, int marginY);
+
+// ZoomLevel after a wheel turn: away from the user (delta > 0) zooms out.
+int ZoomLevelAfterWheel(int zoomLevel, int delta);

@@ -1,0 +1,9 @@
+// Painting the picker: its colour, frame and text, drawn off-screen and
+// copied to the window in one operation.
+#pragma once
+
+#include <windows.h>
+
+void PaintPicker(HWND window);
+// The normal view into dc, for a window of width × height.
+void DrawPickerView(HDC dc, int width, int height);

@@ -1,0 +1,373 @@
+#include "picker/picker_window.h"
+
+#include "app/app_state.h"
+#include "app/hook_binding.h"
+#include "app/messages.h"
+#include "app/settings.h"
+#include "app/tray.h"
+#include "hookcore/hook_messages.h"
+#include "hookcore/velun_core.h"
+#include "palette/palette_model.h"
+#include "palette/palette_window.h"
+#include "picker/colour.h"
+#include "picker/format.h"
+#include "picker/picker_geometry.h"
+#include "picker/picker_paint.h"
+#include "picker/sample.h"
+#include "picker/spuit.h"
+#include "resources/resource.h"
+#include "settings/settings_dialog.h"
+
+HWND pickerWindow = nullptr;
+volatile int pickerSuspended = -1;
+volatile int pickerLocked = 0;
+volatile int zoomActive = 0;
+HANDLE dragIdleEvent = nullptr;
+volatile std::uint32_t pickerColour = 0;
+volatile std::uint32_t pickerTextColour = 0;
+POINT cursorPosition = {};
+POINT clientPosition = {};
+
+namespace {
+
+constexpr char kPickerClass[] = "zq_velun_picker";
+constexpr char kPickerTitle[] = "ぬべらピッカー";
+constexpr UINT_PTR kRedrawTimer = 0;
+// Timers belong to the thread of their window: other threads ask the picker
+// thread to switch its timer (wParam: on).
+constexpr UINT kSwitchTimerMessage = 1129;
+constexpr UINT kRedrawInterval = 20;
+
+volatile int leftDrag = 0;
+volatile int rightDrag = 0;
+int pickerWidth = 0;
+int pickerHeight = 0;
+
+bool Suspended() { return pickerSuspended != 0; }
+bool Dragging() { return leftDrag || rightDrag; }
+
+void Repaint(HWND window) {
+  InvalidateRect(window, nullptr, FALSE);
+  UpdateWindow(window);
+}
+
+// Where the picker should be hidden whatever else: no picker wanted, or the
+// palette window is shown and hides it.
+bool HiddenByChoice() { return !settings.ShowPicker || (paletteShown && settings.HidePicker); }
+
+int SuspendMode() {
+  if (!Suspended()) return kHookActive;
+  return settings.EnableSpuitOnSuspend ? kHookSuspendedWithSpuit : kHookSuspended;
+}
+
+void SampleAtCursor() {
+  pickerColour = SampleColour(cursorPosition.x, cursorPosition.y, CurrentRange());
+  pickerTextColour = TextColourFor(pickerColour, settings.ThresholdText);
+}
+
+// Measures the widest text the format can produce.
+bool MeasureText(HWND window, int& width, int& height, int& lines) {
+  char text[kFormatBufferSize] = {};
+  ExpandFormat(text, pickerFormat, 0, 0, 0, 0, 0, 0, 0, 1);
+  HDC dc = GetDC(window);
+  if (dc == nullptr) return false;
+  HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  width = height = 0;
+  lines = 1;
+  const char* start = text;
+  for (const char* p = text;; ++p) {
+    if (*p == '\n' || *p == '\0') {
+      SIZE extent = {};
+      GetTextExtentPoint32A(dc, start, static_cast<int>(p - start), &extent);
+      if (extent.cx > width) width = extent.cx;
+      if (extent.cy > height) height = extent.cy;
+      if (*p == '\0') break;
+      ++lines;
+      start = p + 1;
+    }
+  }
+  SelectObject(dc, oldFont);
+  ReleaseDC(window, dc);
+  return true;
+}
+
+void StartDrag(volatile int& flag, const volatile int& other) {
+  if (!other) ResetEvent(dragIdleEvent);
+  flag = 1;
+  SetPickerSuspend(1, 0);
+}
+
+void EndDrag(HWND window, volatile int& flag, const volatile int& other) {
+  flag = 0;
+  if (!other) {
+    if (settings.ForceUpdateAfterDrag && settings.ShowPicker) InvalidateRect(nullptr, nullptr, TRUE);
+    SetPickerSuspend(HiddenByChoice() ? 1 : 0, 0);
+    SetEvent(dragIdleEvent);
+  }
+  MovePicker(window);
+}
+
+bool MenuIdle() { return WaitForSingleObject(menuIdleEvent, 0) == WAIT_OBJECT_0; }
+
+void OnMouseMove(HWND window, LPARAM lParam) {
+  if (GetKeyState(VK_LBUTTON) < 0 && !leftDrag && !pickerLocked && MenuIdle())
+    StartDrag(leftDrag, rightDrag);
+  if (GetKeyState(VK_RBUTTON) < 0 && !rightDrag && !pickerLocked && MenuIdle())
+    StartDrag(rightDrag, leftDrag);
+  if ((!Suspended() || settings.EnableSpuitOnSuspend) && !pickerLocked && !Dragging())
+    MovePicker(window);
+  // The collect palette gathers the colours the cursor passes over.
+  if (!Suspended() && !paletteShown && palettes[kCollectPalette].header.enabled) {
+    const std::uint32_t c = SampleColour(LOWORD(lParam), HIWORD(lParam), 1);
+    PostMessageA(paletteWindow, PM_ADDCOLOR, 1, static_cast<LPARAM>(c));
+  }
+}
+
+void OnButtonUp(HWND window, WPARAM button) {
+  if (button == WM_LBUTTONUP && leftDrag) EndDrag(window, leftDrag, rightDrag);
+  else if (button == WM_RBUTTONUP && rightDrag) EndDrag(window, rightDrag, leftDrag);
+}
+
+void OnShortcutUp(WPARAM slot) {
+  if (slot == kSlotZoom && !settings.UseToggleForZoom) SetPickerZoom(0);
+}
+
+void OnZoomInput(HWND window, WPARAM kind, LPARAM lParam) {
+  if (kind == 0) {
+    settings.ZoomLevel = ZoomLevelAfterWheel(settings.ZoomLevel, static_cast<short>(HIWORD(lParam)));
+    UpdatePickerSize(window);
+    MovePicker(window);
+  } else if (kind == 1) {
+    POINT p;
+    GetCursorPos(&p);
+    switch (lParam) {
+      case VK_LEFT: --p.x; break;
+      case VK_UP: --p.y; break;
+      case VK_RIGHT: ++p.x; break;
+      case VK_DOWN: ++p.y; break;
+    }
+    SetCursorPos(p.x, p.y);
+  }
+}
+
+void OnCommand(WPARAM wParam) {
+  switch (LOWORD(wParam)) {
+    case CMD_SPUIT: Spuit(); break;
+    case CMD_UNLOCK: SetPickerLock(0); break;
+  }
+}
+
+void OnDestroy(HWND window) {
+  if (window != pickerWindow) return;  // a picker whose creation failed
+  if (settings.RealtimeDraw && !Suspended() && !pickerLocked) KillTimer(window, kRedrawTimer);
+  CloseHandle(dragIdleEvent);
+  dragIdleEvent = nullptr;
+  __ReleaseVelunCore();
+  pickerWindow = nullptr;
+  PostQuitMessage(0);  // the picker thread ends with 0
+}
+
+}  // namespace
+
+int CurrentRange() {
+  const int index = rangeIndex;
+  if (rangeSizes == nullptr || index < 0 || index >= rangeCount) return 1;
+  return rangeSizes[index];
+}
+
+LRESULT CALLBACK PickerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_DESTROY: OnDestroy(hwnd); return 0;
+    case WM_PAINT: PaintPicker(hwnd); return 0;
+    case WM_NCHITTEST: return HTCAPTION;
+    case WM_NCLBUTTONDBLCLK:
+      if (pickerLocked) SetPickerLock(0);
+      return 0;
+    case WM_COMMAND: OnCommand(wParam); return 0;
+    case WM_CLOSE:
+    case WM_ERASEBKGND: return 0;
+    case WM_TIMER: PickerTick(); return 0;
+    case kSwitchTimerMessage: SetPickerTimer(static_cast<int>(wParam)); return 0;
+    case UM_CLOSEPICKER: DestroyWindow(hwnd); return 0;
+    case HCN_MOUSEMOVE: OnMouseMove(hwnd, lParam); return 0;
+    case HCN_BUTTONUP: OnButtonUp(hwnd, wParam); return 0;
+    case HCN_SHORTCUT: OnShortcut(static_cast<unsigned>(wParam)); return 0;
+    case HCN_SHORTCUTUP: OnShortcutUp(wParam); return 0;
+    case HCN_ZOOMINPUT: OnZoomInput(hwnd, wParam, lParam); return 0;
+  }
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+DWORD WINAPI PickerThreadMain(LPVOID) {
+  if (CreatePicker(nullptr) != 0) {
+    PostMessageA(mainWindow, UM_PICKERFAILED, 0, 0);
+    return static_cast<DWORD>(-1);
+  }
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return static_cast<DWORD>(msg.wParam);
+}
+
+int CreatePicker(HWND parent) {
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_NOCLOSE | CS_BYTEALIGNCLIENT | CS_BYTEALIGNWINDOW;
+  wc.lpfnWndProc = PickerWndProc;
+  wc.hInstance = appInstance;
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.lpszClassName = kPickerClass;
+  if (!RegisterClassExA(&wc)) return -2;
+
+  pickerWindow = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPickerClass, kPickerTitle,
+                                 WS_POPUP | WS_SYSMENU, 0, 0, 0, 0, parent, nullptr, appInstance,
+                                 nullptr);
+  if (pickerWindow == nullptr) return -2;
+  dragIdleEvent = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+
+  PassSettingsToHookCore(0);
+  if (__SetVelunCore(pickerWindow) < 0) {
+    HWND refused = pickerWindow;
+    pickerWindow = nullptr;
+    DestroyWindow(refused);
+    CloseHandle(dragIdleEvent);
+    dragIdleEvent = nullptr;
+    return -1;
+  }
+  pickerSuspended = -1;
+  UpdatePickerSize(pickerWindow);
+  SetPickerLayered(settings.Layered && !settings.LayeredOnZoomOnly);
+  Repaint(pickerWindow);
+  SetEvent(pickerReadyEvent);
+  return 0;
+}
+
+void UpdatePickerSize(HWND window) {
+  if (window == nullptr) return;
+  int width = pickerWidth;
+  int height = pickerHeight;
+  if (zoomActive && (settings.ZoomType == 0 || settings.ZoomType == 1)) {
+    width = height = ZoomPickerSide(settings.ZoomType, settings.ZoomLevel, settings.ZoomRect);
+  } else {
+    int textWidth, textHeight, lines;
+    if (MeasureText(window, textWidth, textHeight, lines)) {
+      const PickerSize size = TextPickerSize(textWidth, textHeight, lines, settings.WindowMarginX,
+                                             settings.WindowMarginY);
+      width = size.width;
+      height = size.height;
+    }
+  }
+  pickerWidth = width;
+  pickerHeight = height;
+  SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MovePicker(HWND window) {
+  if (window == nullptr) return;
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  POINT cursor;
+  GetCursorPos(&cursor);
+  cursorPosition = cursor;
+  POINT client = cursor;
+  ScreenToClient(WindowFromPoint(cursor), &client);
+  clientPosition = client;
+  SampleAtCursor();
+  if (Suspended() && settings.EnableSpuitOnSuspend) return;
+
+  const PickerPoint at = PlacePicker(cursor.x, cursor.y, settings.CursorMarginX, settings.CursorMarginY,
+                                     pickerWidth, pickerHeight, screenWidth, screenHeight,
+                                     settings.AdjustPickerPosition != 0);
+  SetWindowPos(window, HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
+  Repaint(window);
+}
+
+void PickerTick() {
+  if (Suspended() || pickerLocked || Dragging()) return;
+  const std::uint32_t c = SampleColour(cursorPosition.x, cursorPosition.y, CurrentRange());
+  if (!zoomActive && c == pickerColour) return;
+  pickerColour = c;
+  pickerTextColour = TextColourFor(c, settings.ThresholdText);
+  Repaint(pickerWindow);
+}
+
+void SetPickerTimer(int on) {
+  if (pickerWindow == nullptr) return;
+  if (GetWindowThreadProcessId(pickerWindow, nullptr) != GetCurrentThreadId()) {
+    PostMessageA(pickerWindow, kSwitchTimerMessage, on, 0);
+    return;
+  }
+  if (!on) {
+    KillTimer(pickerWindow, kRedrawTimer);
+    return;
+  }
+  if (settings.RealtimeDraw && !Suspended() && !pickerLocked &&
+      (CurrentRange() <= 1 || !settings.UseLimiterForRealtimeDraw))
+    SetTimer(pickerWindow, kRedrawTimer, kRedrawInterval, nullptr);
+}
+
+void SetPickerSuspend(int suspend, int coreAction) {
+  if (suspend == pickerSuspended && coreAction == 0) return;
+  if (suspend == 0 && coreAction == 0 && __GetVelunCore() == 0) return;  // stays hidden
+  pickerSuspended = suspend;
+  if (coreAction > 0) __SetVelunCore(pickerWindow);
+  if (coreAction < 0) __ReleaseVelunCore();
+  __SetVelunSuspend(SuspendMode());
+  if (!Suspended() && !pickerLocked) MovePicker(pickerWindow);
+  SetPickerTimer(!Suspended());
+  ShowWindow(pickerWindow, Suspended() ? SW_HIDE : SW_SHOWNA);
+}
+
+void SetPickerLock(int on) {
+  if (on == pickerLocked) return;
+  pickerLocked = on;
+  SetPickerTimer(!pickerLocked);
+  if (pickerLocked) Repaint(pickerWindow);
+  else MovePicker(pickerWindow);
+}
+
+void SetPickerZoom(int on) {
+  if (on == zoomActive || settings.ZoomLevel == 0 || (settings.ZoomType == 1 && settings.ZoomRect == 0))
+    return;
+  zoomActive = on;
+  if (settings.Layered && settings.LayeredOnZoomOnly) SetPickerLayered(on);
+  UpdatePickerSize(pickerWindow);
+  MovePicker(pickerWindow);
+  __SetVelunZoom(zoomActive, settings.ChangeZoomLevelByWheel, settings.AdjustCurPosByArrow,
+                 settings.UseToggleForZoom);
+}
+
+void SetPickerLayered(int on) {
+  if (setLayeredWindowAttributes == nullptr || pickerWindow == nullptr) return;
+  const LONG style = GetWindowLongA(pickerWindow, GWL_EXSTYLE);
+  if (on) {
+    if (!(style & WS_EX_LAYERED)) SetWindowLongA(pickerWindow, GWL_EXSTYLE, style | WS_EX_LAYERED);
+    setLayeredWindowAttributes(pickerWindow, 0, static_cast<BYTE>(255 - settings.LayeredLevel), LWA_ALPHA);
+  } else if (style & WS_EX_LAYERED) {
+    SetWindowLongA(pickerWindow, GWL_EXSTYLE, style & ~WS_EX_LAYERED);
+  }
+}
+
+void OnShortcut(unsigned slot) {
+  if (settingsOpen) return;
+  switch (slot) {
+    case kSlotSpuit:
+      if ((!Suspended() || settings.EnableSpuitOnSuspend) && !Dragging()) Spuit();
+      break;
+    case kSlotPalette:
+      paletteWanted = !paletteWanted;
+      ShowPalette(paletteWanted && !settingsOpen ? 1 : 0);
+      break;
+    case kSlotLock:
+      if (!Suspended() && !zoomActive && !Dragging()) SetPickerLock(!pickerLocked);
+      break;
+    case kSlotZoom:
+      if (!Suspended() && !pickerLocked && !Dragging()) SetPickerZoom(!zoomActive);
+      break;
+    case kSlotShowPicker:
+      if (!pickerLocked && !Dragging()) TogglePickerShown();
+      break;
+  }
+}

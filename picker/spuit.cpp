@@ -1,0 +1,43 @@
+#include "picker/spuit.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "app/messages.h"
+#include "app/settings.h"
+#include "palette/palette_model.h"
+#include "palette/palette_window.h"
+#include "picker/format.h"
+#include "picker/picker_window.h"
+
+void Spuit() {
+  if (settings.SpuitFormat[0] == '\0') return;
+  char text[kFormatBufferSize] = {};
+  ExpandFormat(text, settings.SpuitFormat, pickerColour, cursorPosition.x, cursorPosition.y,
+               clientPosition.x, clientPosition.y, CurrentRange(), settings.ZoomLevel, 0);
+  const std::size_t size = std::strlen(text) + 1;
+
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+  if (memory == nullptr) {
+    MessageBeep(MB_ICONHAND);
+    return;
+  }
+  void* locked = GlobalLock(memory);
+  if (locked != nullptr) {
+    std::memcpy(locked, text, size);
+    GlobalUnlock(memory);
+  }
+  if (locked == nullptr || !OpenClipboard(pickerWindow)) {
+    GlobalFree(memory);
+    MessageBeep(MB_ICONHAND);
+    return;
+  }
+  EmptyClipboard();
+  if (SetClipboardData(CF_TEXT, memory) == nullptr) GlobalFree(memory);  // still ours then
+  CloseClipboard();
+
+  if (settings.BeepOnSpuit && (!paletteShown || !settings.MuteBeep)) MessageBeep(MB_OK);
+  if (palettes[kSpuitPalette].header.enabled)
+    PostMessageA(paletteWindow, PM_ADDCOLOR, 0x10000, static_cast<LPARAM>(pickerColour));
+}

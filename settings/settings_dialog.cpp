@@ -1,0 +1,116 @@
+#include "settings/settings_dialog.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "app/app_state.h"
+#include "app/settings.h"
+#include "palette/palette_window.h"
+#include "picker/picker_window.h"
+#include "resources/resource.h"
+#include "settings/pages.h"
+
+volatile int settingsOpen = 0;
+HWND settingsPages[kPageCount + 1] = {};
+HWND settingsTab = nullptr;
+WorkRanges workRanges = {};
+
+namespace {
+
+struct PageDef {
+  const char* tab;
+  int templateId;
+  DLGPROC procedure;
+};
+
+const PageDef kPages[kPageCount] = {
+    {"ピッカー", IDD_PAGE_PICKER, PickerPage}, {"パレット", IDD_PAGE_PALETTE, PalettePage},
+    {"ズーム", IDD_PAGE_ZOOM, ZoomPage},       {"透過", IDD_PAGE_LAYERED, LayeredPage},
+    {"範囲", IDD_PAGE_RANGE, RangePage},       {"キー設定", IDD_PAGE_KEY, KeyPage},
+    {"その他", IDD_PAGE_OTHER, OtherPage},
+};
+
+void FreeWorkRanges() {
+  std::free(workRanges.sizes);
+  workRanges = {};
+}
+
+// A failed copy leaves an empty working list; applying it keeps the live one.
+void CopyRangesToWork() {
+  FreeWorkRanges();
+  if (rangeCount <= 0) return;
+  auto* sizes = static_cast<std::int32_t*>(std::malloc(sizeof(std::int32_t) * rangeCount));
+  if (sizes == nullptr) return;
+  std::memcpy(sizes, rangeSizes, sizeof(std::int32_t) * rangeCount);
+  workRanges = {sizes, rangeCount, rangeIndex};
+}
+
+}  // namespace
+
+void CreateSettingsPages(HWND frame) {
+  settingsTab = GetDlgItem(frame, IDC_TAB);
+  for (int i = 0; i < kPageCount; ++i) {
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(kPages[i].tab);
+    SendMessageA(settingsTab, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+  }
+  for (int i = 0; i < kPageCount; ++i)
+    settingsPages[i] = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(kPages[i].templateId), frame,
+                                          kPages[i].procedure, 0);
+  settingsPages[kPageCount] = frame;
+}
+
+void ShowSelectedPage() {
+  const int selected = static_cast<int>(SendMessageA(settingsTab, TCM_GETCURSEL, 0, 0));
+  for (int i = 0; i < kPageCount; ++i) ShowWindow(settingsPages[i], i == selected ? SW_SHOW : SW_HIDE);
+}
+
+void ShowSettingsDialog(int tab) {
+  if (settingsOpen) return;
+  settingsOpen = 1;
+  SetPickerSuspend(1, -1);
+  ShowPalette(0);
+  CopyRangesToWork();
+
+  SendMessageA(settingsTab, TCM_SETCURSEL, tab, 0);
+  NMHDR change = {settingsTab, IDC_TAB, static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageA(mainWindow, WM_NOTIFY, IDC_TAB, reinterpret_cast<LPARAM>(&change));
+  SetFocus(settingsTab);
+  ShowWindow(mainWindow, SW_SHOWNORMAL);
+  SetForegroundWindow(mainWindow);
+}
+
+void CloseSettingsDialog() {
+  if (!settingsOpen) return;
+  FreeWorkRanges();
+  ShowWindow(mainWindow, SW_HIDE);
+  settingsOpen = 0;
+  SetPickerSuspend(settings.ShowPicker ? 0 : 1, 1);
+  ShowPalette(paletteWanted);
+  if (!settings.UseToggleForZoom && zoomActive) SetPickerZoom(0);
+}
+
+void LayoutSettingsDialog() {
+  HWND frame = mainWindow;
+  if (frame == nullptr || settingsTab == nullptr) return;
+  RECT client;
+  GetClientRect(frame, &client);
+  const int w = client.right;
+  const int h = client.bottom;
+  MoveWindow(settingsTab, 1, 1, w - 1, h - 32, TRUE);
+  MoveWindow(GetDlgItem(frame, IDC_ABOUT), 4, h - 28, 60, 24, TRUE);
+  MoveWindow(GetDlgItem(frame, IDC_APPLY), w - 168, h - 28, 80, 24, TRUE);
+  MoveWindow(GetDlgItem(frame, IDC_CLOSE), w - 84, h - 28, 80, 24, TRUE);
+
+  RECT page;
+  GetClientRect(settingsTab, &page);
+  SendMessageA(settingsTab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+  MapWindowPoints(settingsTab, frame, reinterpret_cast<POINT*>(&page), 2);
+  for (int i = 0; i < kPageCount; ++i)
+    if (settingsPages[i] != nullptr)
+      MoveWindow(settingsPages[i], page.left, page.top, page.right - page.left, page.bottom - page.top, TRUE);
+  ShowSelectedPage();
+}

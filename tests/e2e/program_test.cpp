@@ -1,0 +1,240 @@
+// The whole program as a user meets it: started from a folder of its own,
+// driven through the tray icon, its menus and its windows with real input.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "desktop.h"
+#include "input.h"
+#include "message_box_catcher.h"
+#include "test_window.h"
+#include "velun_process.h"
+
+namespace {
+
+constexpr UINT kExitCommand = 1303;
+
+std::string Ini(const TempDir& dir, const char* section, const char* key) {
+  char value[260] = {};
+  GetPrivateProfileStringA(section, key, "<missing>", value, sizeof value, dir.Path("velun.ini").c_str());
+  return value;
+}
+
+int IniKeys(const TempDir& dir) {
+  int keys = 0;
+  char names[4096];
+  for (const char* section : {"ぬべら", "ぬべらパレット"}) {
+    const DWORD n = GetPrivateProfileStringA(section, nullptr, "", names, sizeof names,
+                                             dir.Path("velun.ini").c_str());
+    for (const char* k = names; k < names + n && *k; k += std::strlen(k) + 1) ++keys;
+  }
+  return keys;
+}
+
+void ExpectDefaultFiles(const TempDir& dir) {
+  EXPECT_EQ(dir.Names(), (std::vector<std::string>{"VELUN.DLL", "keycfg.dat", "lumet.dll", "palette.dat",
+                                                    "pickfmt.dat", "range.dat", "velun.exe", "velun.ini"}));
+  EXPECT_EQ(IniKeys(dir), 36);
+  EXPECT_EQ(dir.Size("pickfmt.dat"), 47);
+  EXPECT_EQ(dir.Size("range.dat"), 20);
+  EXPECT_EQ(dir.Size("keycfg.dat"), 60);
+  EXPECT_EQ(dir.Size("palette.dat"), 54);
+}
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ReleaseEverything();
+    MoveMouse(300, 300);
+    ASSERT_TRUE(velun.Start());
+    ASSERT_TRUE(WaitUntil([&] { return velun.Window("zq_velun_picker") != nullptr &&
+                                       IsWindowVisible(velun.Window("zq_velun_picker")); }, 10000))
+        << "the picker did not appear";
+    main = velun.Window("zq_velun");
+    picker = velun.Window("zq_velun_picker");
+  }
+  void TearDown() override {
+    ReleaseEverything();
+    for (HWND menu : WindowsOf(velun.pid(), "#32768")) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    if (main != nullptr && IsWindow(main)) PostMessageA(main, WM_COMMAND, kExitCommand, 0);
+    velun.WaitForExit(5000);
+  }
+
+  // The tray icon, found while the picker is shown.
+  RECT TrayIcon() {
+    RECT icon = {};
+    EXPECT_TRUE(WaitUntil([&] { return FindTrayIcon(icon); })) << "no tray icon on the taskbar";
+    return icon;
+  }
+  HWND OpenTrayMenu(const RECT& icon) {
+    ClickAt((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2, true);
+    return WaitForMenu(velun.pid());
+  }
+
+  VelunProcess velun;
+  HWND main = nullptr;
+  HWND picker = nullptr;
+};
+
+TEST_F(ProgramTest, FirstStartShowsThePickerAndWritesNothing) {
+  EXPECT_NE(velun.Window("zq_velun_palette"), nullptr);
+  EXPECT_FALSE(IsWindowVisible(velun.Window("zq_velun_palette")));
+  ASSERT_NE(main, nullptr);
+  EXPECT_FALSE(IsWindowVisible(main));
+  EXPECT_EQ(velun.dir().Names(), (std::vector<std::string>{"VELUN.DLL", "lumet.dll", "velun.exe"}));
+
+  // The picker stands beside the cursor: 20 right of it, 10 below.
+  MoveMouse(200, 150);
+  EXPECT_TRUE(WaitUntil([&] {
+    RECT r;
+    GetWindowRect(picker, &r);
+    return r.left == 220 && r.top == 160;
+  })) << "the picker does not follow the mouse";
+}
+
+TEST_F(ProgramTest, ASecondStartOpensTheSettingsOfTheFirst) {
+  EXPECT_EQ(velun.RunAgain(), 0u);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; })) << "no settings frame";
+  EXPECT_FALSE(IsWindowVisible(picker)) << "the picker hides while the settings are open";
+
+  // Tab moves through the frame's controls.
+  GUITHREADINFO gui = {};
+  gui.cbSize = sizeof gui;
+  auto focusId = [&] {
+    GetGUIThreadInfo(velun.MainThread(), &gui);
+    return GetDlgCtrlID(gui.hwndFocus);
+  };
+  EXPECT_EQ(focusId(), 1000) << "the tab control has the focus";
+  Tap(VK_TAB);
+  EXPECT_TRUE(WaitUntil([&] { return focusId() == 1001; })) << "Tab went to " << focusId();
+  Tap(VK_TAB);
+  EXPECT_TRUE(WaitUntil([&] { return focusId() == 1002; }));
+
+  // "閉じる" hides the frame; the program goes on, the picker comes back.
+  HWND close = FindWindowExA(main, nullptr, "Button", "閉じる");
+  ASSERT_NE(close, nullptr);
+  const POINT c = CentreOf(close);
+  ClickAt(c.x, c.y);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }));
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(picker) != FALSE; }));
+  EXPECT_EQ(velun.WaitForExit(200), static_cast<DWORD>(STILL_ACTIVE));
+}
+
+TEST_F(ProgramTest, TrayMenuShowsRangesAndZoomState) {
+  const RECT icon = TrayIcon();
+  HWND menu = OpenTrayMenu(icon);
+  ASSERT_NE(menu, nullptr) << "no tray menu";
+  EXPECT_FALSE(IsWindowVisible(picker)) << "the picker hides while the menu is open";
+  std::vector<MenuBand> items = ReadMenu(menu);
+  ASSERT_EQ(items.size(), 8u);
+  EXPECT_TRUE(items[0].checked) << "ピッカーを表示";
+  EXPECT_FALSE(items[1].checked);
+  EXPECT_TRUE(items[2].separator);
+  EXPECT_TRUE(items[5].separator);
+
+  PointAtBand(menu, items[3]);  // ズーム(&Z)
+  HWND zoom = WaitForMenu(velun.pid(), {menu});
+  ASSERT_NE(zoom, nullptr);
+  std::vector<MenuBand> z = ReadMenu(zoom);
+  ASSERT_EQ(z.size(), 6u);
+  EXPECT_TRUE(z[0].greyed) << "ズーム is greyed while UseToggleForZoom is off";
+  EXPECT_TRUE(z[1].separator);
+  EXPECT_FALSE(z[2].checked);
+  EXPECT_TRUE(z[3].checked) << "x8";
+  EXPECT_FALSE(z[4].checked);
+
+  PointAtBand(menu, items[4]);  // 範囲(&R)
+  HWND ranges = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    for (HWND w : WindowsOf(velun.pid(), "#32768"))
+      if (w != menu && ReadMenu(w).size() == 4u) ranges = w;
+    return ranges != nullptr;
+  })) << "no range submenu of 1, separator, 5, 15";
+  std::vector<MenuBand> r = ReadMenu(ranges);
+  EXPECT_TRUE(r[0].checked);
+  EXPECT_TRUE(r[1].separator);
+  EXPECT_FALSE(r[2].checked);
+  EXPECT_FALSE(r[3].checked);
+
+  // Choosing "5 ピクセル" makes it current.
+  RECT rr;
+  GetWindowRect(ranges, &rr);
+  ClickAt(rr.left + 40, (r[2].top + r[2].bottom) / 2);
+  EXPECT_TRUE(WaitUntil([&] { return WindowsOf(velun.pid(), "#32768").empty(); }));
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(picker) != FALSE; })) << "the picker is back";
+  menu = OpenTrayMenu(icon);
+  ASSERT_NE(menu, nullptr);
+  items = ReadMenu(menu);
+  ASSERT_EQ(items.size(), 8u);
+  PointAtBand(menu, items[4]);
+  ranges = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    for (HWND w : WindowsOf(velun.pid(), "#32768"))
+      if (w != menu && ReadMenu(w).size() == 4u) ranges = w;
+    return ranges != nullptr;
+  }));
+  r = ReadMenu(ranges);
+  EXPECT_FALSE(r[0].checked);
+  EXPECT_TRUE(r[2].checked) << "5 ピクセル is current";
+  Tap(VK_ESCAPE);
+  Tap(VK_ESCAPE);
+}
+
+TEST_F(ProgramTest, DoubleClickOnTheIconSwitchesThePicker) {
+  const RECT icon = TrayIcon();
+  EXPECT_EQ(LookOf(icon), IconLook::Shown);
+  DoubleClickAt((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(picker); })) << "the picker stays";
+  EXPECT_TRUE(WaitUntil([&] { return LookOf(icon) == IconLook::Hidden; })) << "the icon stays";
+  PumpMessages(GetDoubleClickTime() + 100);
+  DoubleClickAt((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(picker) != FALSE; }));
+  EXPECT_TRUE(WaitUntil([&] { return LookOf(icon) == IconLook::Shown; }));
+}
+
+TEST_F(ProgramTest, ExitFromTheTrayMenuSavesTheDefaultFiles) {
+  const RECT icon = TrayIcon();
+  HWND menu = OpenTrayMenu(icon);
+  ASSERT_NE(menu, nullptr);
+  const std::vector<MenuBand> items = ReadMenu(menu);
+  ASSERT_EQ(items.size(), 8u);
+  RECT m;
+  GetWindowRect(menu, &m);
+  ClickAt(m.left + 40, (items[7].top + items[7].bottom) / 2);  // 終了(&X)
+  EXPECT_EQ(velun.WaitForExit(10000), 0u);
+  ExpectDefaultFiles(velun.dir());
+  EXPECT_EQ(Ini(velun.dir(), "ぬべら", "ShowPicker"), "1");
+  EXPECT_EQ(Ini(velun.dir(), "ぬべらパレット", "CX"), "220");
+  EXPECT_EQ(LookOf(icon), IconLook::Missing) << "the tray icon is removed";
+  main = nullptr;
+}
+
+TEST_F(ProgramTest, EndOfSessionSavesWithoutEnding) {
+  SendMessageA(main, WM_ENDSESSION, TRUE, 0);
+  ExpectDefaultFiles(velun.dir());
+  EXPECT_EQ(velun.WaitForExit(300), static_cast<DWORD>(STILL_ACTIVE));
+  SendMessageA(main, WM_ENDSESSION, FALSE, 0);  // a cancelled shut-down saves nothing
+}
+
+TEST(RefusedPicker, ShowsTheFailureAndEndsInOrder) {
+  VelunProcess velun("refusing");
+  ASSERT_TRUE(velun.Start());
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    for (HWND w : WindowsOf(velun.pid(), "#32770")) box = w;
+    return box != nullptr;
+  }, 10000)) << "no message box";
+  char caption[64] = {}, text[256] = {};
+  GetWindowTextA(box, caption, sizeof caption);
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  EXPECT_STREQ(caption, "エラー");
+  EXPECT_STREQ(text, "ピッカーの作成に失敗しました");
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(velun.WaitForExit(10000), 0u);
+  ExpectDefaultFiles(velun.dir());
+}
+
+}  // namespace

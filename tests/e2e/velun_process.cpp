@@ -1,0 +1,103 @@
+#include "velun_process.h"
+
+#include <tlhelp32.h>
+
+namespace {
+
+std::string HereDir() {
+  char path[MAX_PATH];
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string s = path;
+  return s.substr(0, s.find_last_of('\\') + 1);
+}
+
+struct Search {
+  DWORD pid;
+  const char* className;
+  bool visibleOnly;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
+  auto* s = reinterpret_cast<Search*>(lParam);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (pid == s->pid && lstrcmpA(cls, s->className) == 0 && (!s->visibleOnly || IsWindowVisible(hwnd)))
+    s->found.push_back(hwnd);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> WindowsOf(DWORD pid, const char* className) {
+  Search s = {pid, className, true, {}};
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+VelunProcess::VelunProcess(const char* core) {
+  const std::string here = HereDir();
+  for (const char* name : {"velun.exe", "lumet.dll"})
+    CopyFileA((here + "program\\" + name).c_str(), dir_.Path(name).c_str(), FALSE);
+  CopyFileA((here + core + "\\VELUN.DLL").c_str(), dir_.Path("VELUN.DLL").c_str(), FALSE);
+}
+
+VelunProcess::~VelunProcess() {
+  if (process_ == nullptr) return;
+  if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, 5000);
+  }
+  CloseHandle(process_);
+}
+
+PROCESS_INFORMATION VelunProcess::Launch() {
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  std::string command = "\"";
+  command += dir_.Path("velun.exe");
+  command += '"';
+  CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, dir_.path().c_str(), &si, &pi);
+  return pi;
+}
+
+bool VelunProcess::Start() {
+  const PROCESS_INFORMATION pi = Launch();
+  if (pi.hProcess == nullptr) return false;
+  CloseHandle(pi.hThread);
+  process_ = pi.hProcess;
+  pid_ = pi.dwProcessId;
+  return true;
+}
+
+DWORD VelunProcess::RunAgain() {
+  const PROCESS_INFORMATION pi = Launch();
+  if (pi.hProcess == nullptr) return static_cast<DWORD>(-2);
+  CloseHandle(pi.hThread);
+  DWORD code = STILL_ACTIVE;
+  if (WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
+  else TerminateProcess(pi.hProcess, 1);
+  CloseHandle(pi.hProcess);
+  return code;
+}
+
+HWND VelunProcess::Window(const char* className) const {
+  Search s = {pid_, className, false, {}};
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&s));
+  return s.found.empty() ? nullptr : s.found.front();
+}
+
+DWORD VelunProcess::MainThread() const {
+  HWND main = Window("zq_velun");
+  return main != nullptr ? GetWindowThreadProcessId(main, nullptr) : 0;
+}
+
+DWORD VelunProcess::WaitForExit(DWORD ms) {
+  DWORD code = STILL_ACTIVE;
+  if (process_ != nullptr && WaitForSingleObject(process_, ms) == WAIT_OBJECT_0)
+    GetExitCodeProcess(process_, &code);
+  return code;
+}

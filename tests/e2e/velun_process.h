@@ -1,0 +1,52 @@
+// The real velun.exe, started as a user would start it, from a fresh folder
+// that holds the program and its two libraries.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "temp_dir.h"
+
+class VelunProcess {
+ public:
+  // core: the folder (beside this test) whose VELUN.DLL is used.
+  explicit VelunProcess(const char* core = "program");
+  ~VelunProcess();
+  VelunProcess(const VelunProcess&) = delete;
+  VelunProcess& operator=(const VelunProcess&) = delete;
+
+  bool Start();                  // one more start from the same folder
+  DWORD pid() const { return pid_; }
+  const TempDir& dir() const { return dir_; }
+  // Its top-level window of class name, or null.
+  HWND Window(const char* className) const;
+  DWORD MainThread() const;
+  // The exit code once it ended within ms, else STILL_ACTIVE.
+  DWORD WaitForExit(DWORD ms);
+  // Runs a second instance to its end and returns its exit code.
+  DWORD RunAgain();
+
+ private:
+  PROCESS_INFORMATION Launch();
+  TempDir dir_;
+  HANDLE process_ = nullptr;
+  DWORD pid_ = 0;
+};
+
+// Polls predicate, dispatching messages, for at most ms; true once it held.
+template <typename F>
+bool WaitUntil(F&& predicate, DWORD ms = 5000) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (predicate()) return true;
+    if (GetTickCount() - start > ms) return false;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(20);
+  }
+}
+
+// Visible top-level windows of a class that belong to process pid.
+std::vector<HWND> WindowsOf(DWORD pid, const char* className);
