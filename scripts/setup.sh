@@ -11,7 +11,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine64 wine32:i386
-  xvfb xauth xdotool xclip imagemagick
+  xvfb xauth x11-utils xdotool xclip imagemagick
   locales fonts-ipafont-gothic fonts-ipafont-mincho
   googletest libgtest-dev libbenchmark-dev
 )

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "picker/picker_geometry.h"
+
+namespace {
+
+TEST(PlacePicker, FlipsAtTheScreenEdges) {
+  auto at = [](int x, int y, bool adjust) { return PlacePicker(x, y, 20, 10, 120, 50, 1024, 768, adjust); };
+  PickerPoint p = at(1000, 740, true);
+  EXPECT_EQ(p.x, 860);
+  EXPECT_EQ(p.y, 680);
+  p = at(1000, 700, true);  // 710 + 50 fits: only x flips
+  EXPECT_EQ(p.x, 860);
+  EXPECT_EQ(p.y, 710);
+  p = at(100, 100, true);
+  EXPECT_EQ(p.x, 120);
+  EXPECT_EQ(p.y, 110);
+  p = at(1000, 740, false);
+  EXPECT_EQ(p.x, 1020);
+  EXPECT_EQ(p.y, 750);
+  p = at(884, 708, true);  // exactly fits: 884 + 20 + 120 = 1024
+  EXPECT_EQ(p.x, 904);
+  EXPECT_EQ(p.y, 718);
+}
+
+TEST(ZoomPickerSide, FromTheLevelOrFixed) {
+  EXPECT_EQ(ZoomPickerSide(0, 3, 80), 41);
+  EXPECT_EQ(ZoomPickerSide(0, 2, 80), 41);
+  EXPECT_EQ(ZoomPickerSide(0, 5, 80), 41);
+  EXPECT_EQ(ZoomPickerSide(0, 8, 80), 65);
+  EXPECT_EQ(ZoomPickerSide(0, 12, 80), 97);
+  EXPECT_EQ(ZoomPickerSide(0, 16, 80), 129);
+  EXPECT_EQ(ZoomPickerSide(1, 3, 80), 81);
+  EXPECT_EQ(ZoomPickerSide(1, 16, 80), 81);
+}
+
+TEST(TextPickerSize, MarginsAndFrame) {
+  const PickerSize s = TextPickerSize(100, 13, 3, 4, 2);
+  EXPECT_EQ(s.width, 110);
+  EXPECT_EQ(s.height, 45);
+}
+
+TEST(ZoomLevelAfterWheel, StaysWithinTwoToSixteen) {
+  EXPECT_EQ(ZoomLevelAfterWheel(8, 120), 7);
+  EXPECT_EQ(ZoomLevelAfterWheel(8, -120), 9);
+  EXPECT_EQ(ZoomLevelAfterWheel(2, 120), 2);
+  EXPECT_EQ(ZoomLevelAfterWheel(16, -120), 16);
+  EXPECT_EQ(ZoomLevelAfterWheel(8, 0), 9) << "no turn counts as towards the user";
+}
+
+}  // namespace
