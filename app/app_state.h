@@ -21,3 +21,6 @@ extern volatile int paletteWanted;
 using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 extern SetLayeredWindowAttributesFn setLayeredWindowAttributes;
 extern HMODULE user32Module;
+
+// One of the program's icon resources at size × size pixels.
+HICON LoadProgramIcon(int id, int size);

@@ -30,8 +30,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.lpfnWndProc = MainWndProc;
   wc.cbWndExtra = DLGWINDOWEXTRA;
   wc.hInstance = instance;
-  wc.hIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_SHOWN), IMAGE_ICON, 32, 32, 0));
-  wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_SHOWN), IMAGE_ICON, 16, 16, 0));
+  wc.hIcon = LoadProgramIcon(IDI_SHOWN, 32);
+  wc.hIconSm = LoadProgramIcon(IDI_SHOWN, 16);
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kMainClass;

@@ -76,7 +76,7 @@ HMENU BuildTrayMenu() {
 HICON ChooseTrayIcon() {
   const bool xp = IsWindowsXp();
   const int id = settings.ShowPicker ? (xp ? IDI_SHOWN : IDI_SHOWN16) : (xp ? IDI_HIDDEN : IDI_HIDDEN16);
-  return static_cast<HICON>(LoadImageA(appInstance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
+  return LoadProgramIcon(id, 16);
 }
 
 void AddTrayIcon(HWND owner) {

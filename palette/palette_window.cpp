@@ -41,8 +41,8 @@ int CreatePaletteWindow() {
   wc.style = CS_HREDRAW | CS_VREDRAW;
   wc.lpfnWndProc = PaletteWndProc;
   wc.hInstance = appInstance;
-  wc.hIcon = static_cast<HICON>(LoadImageA(appInstance, MAKEINTRESOURCEA(IDI_SHOWN), IMAGE_ICON, 32, 32, 0));
-  wc.hIconSm = static_cast<HICON>(LoadImageA(appInstance, MAKEINTRESOURCEA(IDI_SHOWN), IMAGE_ICON, 16, 16, 0));
+  wc.hIcon = LoadProgramIcon(IDI_SHOWN, 32);
+  wc.hIconSm = LoadProgramIcon(IDI_SHOWN, 16);
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = kPaletteClass;
