@@ -52,7 +52,12 @@ std::uint32_t SampleColour(int x, int y, int size) {
   if (screen == nullptr) return kSampleFallback;
 
   std::uint32_t colour = kSampleFallback;
-  {
+  if (size == 1) {
+    // One pixel is read fastest on its own (the real-time redraw and the
+    // collect palette sample single pixels all the time).
+    const std::uint32_t pixel = GetPixel(screen, x, y);
+    colour = AveragePixels(&pixel, 1, PixelLayout::ColourRef);
+  } else {
     DibSquare square(screen, size);
     if (square.ok()) {
       const int count = size * size;
