@@ -60,7 +60,7 @@ void LoadSettingsFrom(DataStore& store) {
   else
     CopyText(pickerFormat, kPickerFormatSize, kDefaultPickerFormat);
 
-  LoadPalettesFrom(store);
+  LoadPalettes(store);
 
   RangeList ranges;
   const auto rangeBytes = store.ReadData(kRangeFile);
@@ -79,7 +79,7 @@ void LoadSettingsFrom(DataStore& store) {
 bool SaveSettingsTo(DataStore& store, const PalettePlacement* placement) {
   SaveProfile(store, placement);
   bool ok = store.WriteData(kPickerFormatFile, EncodePickerFormat(pickerFormat));
-  ok = SavePalettesTo(store) && ok;
+  ok = SavePalettes(store) == 0 && ok;
   ok = store.WriteData(kRangeFile, EncodeRangeList(rangeSizes, rangeCount, rangeIndex)) && ok;
   ok = store.WriteData(kKeyConfigFile, EncodeKeyBinds(keyBinds)) && ok;
   return ok;

@@ -101,7 +101,7 @@ PaletteDecode DecodePalettes(const std::uint8_t* data, std::size_t size) {
   return PaletteDecode::Loaded;
 }
 
-void LoadPalettesFrom(DataStore& store) {
+void LoadPalettes(DataStore& store) {
   const auto bytes = store.ReadData(kPaletteFileName);
   if (!bytes) {
     SetDefaultPalettes();
@@ -110,4 +110,6 @@ void LoadPalettesFrom(DataStore& store) {
   DecodePalettes(bytes->data(), bytes->size());
 }
 
-bool SavePalettesTo(DataStore& store) { return store.WriteData(kPaletteFileName, EncodePalettes()); }
+int SavePalettes(DataStore& store) {
+  return store.WriteData(kPaletteFileName, EncodePalettes()) ? 0 : -1;
+}

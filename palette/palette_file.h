@@ -28,6 +28,6 @@ void SetDefaultPalettes();
 
 class DataStore;
 // palette.dat through the settings' data store: the defaults when it is
-// missing. SavePalettesTo is false when the file cannot be created.
-void LoadPalettesFrom(DataStore& store);
-bool SavePalettesTo(DataStore& store);
+// missing. SavePalettes gives 0, or -1 when the file cannot be created.
+void LoadPalettes(DataStore& store);
+int SavePalettes(DataStore& store);
