@@ -28,9 +28,12 @@ cleanup() {
 }
 trap cleanup EXIT
 start_xvfb || exit 1
-# One server for the whole run; services the prefix starts must not hold
-# ctest's output pipes, so they are started once with output elsewhere.
-"$WINESERVER" -p
+# A server left from an earlier run may belong to another display: start
+# afresh. One server for the whole run; services the prefix starts must not
+# hold ctest's output pipes, so they are started once with output elsewhere.
+"$WINESERVER" -k >/dev/null 2>&1 || true
+"$WINESERVER" -w >/dev/null 2>&1 || true
+"$WINESERVER" -p >/dev/null 2>&1
 "$WINE" cmd /c exit >/dev/null 2>&1 </dev/null
 
 passed=0
