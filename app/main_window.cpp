@@ -153,7 +153,13 @@ int InitMainWindow(HWND window) {
         reinterpret_cast<void*>(GetProcAddress(user32Module, "SetLayeredWindowAttributes")));
   menuIdleEvent = CreateEventA(nullptr, TRUE, TRUE, nullptr);
   CreateSettingsPages(window);
-  SetWindowPos(window, nullptr, 0, 0, kFrameWidth, kFrameHeight, SWP_NOMOVE | SWP_NOZORDER);
+  // DS_CENTER centred the empty template; centre the sized frame again, or
+  // its buttons could fall off a small screen.
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  SetWindowPos(window, nullptr, work.left + (work.right - work.left - kFrameWidth) / 2,
+               work.top + (work.bottom - work.top - kFrameHeight) / 2, kFrameWidth, kFrameHeight,
+               SWP_NOZORDER);
   if (CreatePaletteWindow() != 0) return -2;
   BuildTrayMenu();
   taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");

@@ -99,6 +99,13 @@ TEST_F(ProgramTest, ASecondStartOpensTheSettingsOfTheFirst) {
   EXPECT_EQ(velun.RunAgain(), 0u);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; })) << "no settings frame";
   EXPECT_FALSE(IsWindowVisible(picker)) << "the picker hides while the settings are open";
+  RECT frame, work;
+  GetWindowRect(main, &frame);
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(frame.right - frame.left, 320);
+  EXPECT_EQ(frame.bottom - frame.top, 380);
+  EXPECT_NEAR((frame.left + frame.right) / 2, (work.left + work.right) / 2, 1) << "centred";
+  EXPECT_NEAR((frame.top + frame.bottom) / 2, (work.top + work.bottom) / 2, 1);
 
   // Tab moves through the frame's controls.
   GUITHREADINFO gui = {};
