@@ -23,3 +23,31 @@ int ZoomLevelAfterWheel(int zoomLevel, int delta) {
   if (delta > 0) return zoomLevel - 1 < 2 ? 2 : zoomLevel - 1;
   return zoomLevel + 1 > 16 ? 16 : zoomLevel + 1;
 }
+
+namespace {
+
+// One axis: how many screen pixels, and how far the first is pushed out.
+void ZoomAxis(int size, int level, int& n, int& offset) {
+  n = (size - 1) / level;
+  offset = 0;
+  if ((size - 1) % level != 0) {
+    ++n;
+    offset = level / 2;
+  }
+  if (offset > n * level - (size - 1)) ++n;
+  // An even count keeps the cursor's pixel in the middle.
+  if (n % 2 != 0) {
+    ++n;
+    offset += level / 2;
+  }
+}
+
+}  // namespace
+
+ZoomBlock ZoomGeometry(int width, int height, int level) {
+  ZoomBlock b = {};
+  if (level <= 0) return b;
+  ZoomAxis(width, level, b.nx, b.ox);
+  ZoomAxis(height, level, b.ny, b.oy);
+  return b;
+}

@@ -22,3 +22,11 @@ PickerSize TextPickerSize(int widestLine, int tallestLine, int lines, int margin
 
 // ZoomLevel after a wheel turn: away from the user (delta > 0) zooms out.
 int ZoomLevelAfterWheel(int zoomLevel, int delta);
+
+// The zoom view of a width × height picker at level L: an nx × ny block of
+// screen pixels, each drawn L × L, the block's top-left drawn at (-ox, -oy)
+// and the cursor's pixel at block position (nx / 2, ny / 2).
+struct ZoomBlock {
+  int nx, ny, ox, oy;
+};
+ZoomBlock ZoomGeometry(int width, int height, int level);

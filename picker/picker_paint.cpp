@@ -2,6 +2,7 @@
 
 #include "app/settings.h"
 #include "picker/format.h"
+#include "picker/picker_geometry.h"
 #include "picker/picker_window.h"
 
 namespace {
@@ -18,7 +19,78 @@ void DrawFrame(HDC dc, int width, int height, HPEN light, HPEN shadow) {
   SelectObject(dc, old);
 }
 
+// The block of screen pixels with the arrow cursor drawn in at its hotspot,
+// stretched into dc; the arrow is drawn unmagnified, so it costs the same
+// at every level.
+void StretchWithArrow(HDC dc, HDC screen, const ZoomBlock& b, int sx, int sy, int level, int width,
+                      int height) {
+  HDC copy = CreateCompatibleDC(dc);
+  HBITMAP bitmap = copy != nullptr ? CreateCompatibleBitmap(dc, width, height) : nullptr;
+  if (bitmap != nullptr) {
+    HGDIOBJ old = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, b.nx, b.ny, screen, sx, sy, SRCCOPY);
+    HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    ICONINFO info = {};
+    if (GetIconInfo(arrow, &info)) {
+      if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+      if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+      DrawIconEx(copy, b.nx / 2 - static_cast<int>(info.xHotspot), b.ny / 2 - static_cast<int>(info.yHotspot),
+                 arrow, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+    }
+    StretchBlt(dc, -b.ox, -b.oy, b.nx * level, b.ny * level, copy, 0, 0, b.nx, b.ny, SRCCOPY);
+    SelectObject(copy, old);
+    DeleteObject(bitmap);
+  }
+  if (copy != nullptr) DeleteDC(copy);
+}
+
+void DrawGrid(HDC dc, int width, int height, const ZoomBlock& b, int level, HPEN shadow) {
+  HGDIOBJ old = SelectObject(dc, shadow);
+  for (int x = level - b.ox; x < width; x += level) {
+    MoveToEx(dc, x, 0, nullptr);
+    LineTo(dc, x, height);
+  }
+  for (int y = level - b.oy; y < height; y += level) {
+    MoveToEx(dc, 0, y, nullptr);
+    LineTo(dc, width, y);
+  }
+  SelectObject(dc, old);
+}
+
 }  // namespace
+
+void DrawZoomView(HDC dc, int width, int height) {
+  HDC screen = GetDC(nullptr);
+  if (screen == nullptr) return;
+  const int level = settings.ZoomLevel;
+  HBRUSH brush = CreateSolidBrush(pickerColour);
+  HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_3DLIGHT));
+  HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+
+  const ZoomBlock b = ZoomGeometry(width, height, level);
+  const int sx = cursorPosition.x - b.nx / 2;
+  const int sy = cursorPosition.y - b.ny / 2;
+  if (level > 0) {
+    if (settings.DrawArrowOnZoom)
+      StretchWithArrow(dc, screen, b, sx, sy, level, width, height);
+    else
+      StretchBlt(dc, -b.ox, -b.oy, b.nx * level, b.ny * level, screen, sx, sy, b.nx, b.ny, SRCCOPY);
+    if (settings.DrawGridOnZoom) DrawGrid(dc, width, height, b, level, shadow);
+  }
+  DrawFrame(dc, width, height, light, shadow);
+  if (settings.ShowColorOnZoom) {
+    HGDIOBJ oldPen = SelectObject(dc, shadow);
+    Rectangle(dc, width / 4, 0, width - width / 4, height / 8);
+    SelectObject(dc, oldPen);
+  }
+
+  SelectObject(dc, oldBrush);
+  DeleteObject(brush);
+  DeleteObject(light);
+  DeleteObject(shadow);
+  ReleaseDC(nullptr, screen);
+}
 
 void DrawPickerView(HDC dc, int width, int height) {
   const COLORREF colour = pickerColour;
@@ -58,7 +130,10 @@ void PaintPicker(HWND window) {
   HBITMAP bitmap = memory != nullptr ? CreateCompatibleBitmap(dc, width, height) : nullptr;
   if (bitmap != nullptr) {
     HGDIOBJ old = SelectObject(memory, bitmap);
-    DrawPickerView(memory, width, height);
+    if (zoomActive)
+      DrawZoomView(memory, width, height);
+    else
+      DrawPickerView(memory, width, height);
     BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
     SelectObject(memory, old);
     DeleteObject(bitmap);

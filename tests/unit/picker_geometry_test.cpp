@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "picker/picker_geometry.h"
 
 namespace {
@@ -46,6 +48,49 @@ TEST(ZoomLevelAfterWheel, StaysWithinTwoToSixteen) {
   EXPECT_EQ(ZoomLevelAfterWheel(2, 120), 2);
   EXPECT_EQ(ZoomLevelAfterWheel(16, -120), 16);
   EXPECT_EQ(ZoomLevelAfterWheel(8, 0), 9) << "no turn counts as towards the user";
+}
+
+}  // namespace
+
+namespace {
+
+// Where the cursor's pixel is drawn along one axis: its first and last column.
+std::pair<int, int> CursorCells(const ZoomBlock& b, int level) {
+  const int first = (b.nx / 2) * level - b.ox;
+  return {first, first + level - 1};
+}
+
+TEST(ZoomGeometry, BlocksAndTheCursorPixel) {
+  ZoomBlock b = ZoomGeometry(65, 65, 8);
+  EXPECT_EQ(b.nx, 8);
+  EXPECT_EQ(b.ox, 0);
+  EXPECT_EQ(b.ny, 8);
+  EXPECT_EQ(CursorCells(b, 8), std::make_pair(32, 39));
+
+  b = ZoomGeometry(41, 41, 2);
+  EXPECT_EQ(b.nx, 20);
+  EXPECT_EQ(b.ox, 0);
+  EXPECT_EQ(CursorCells(b, 2), std::make_pair(20, 21));
+
+  b = ZoomGeometry(81, 81, 3);
+  EXPECT_EQ(b.nx, 28);
+  EXPECT_EQ(b.ox, 2);
+  EXPECT_EQ(CursorCells(b, 3), std::make_pair(40, 42));
+
+  b = ZoomGeometry(81, 81, 7);
+  EXPECT_EQ(b.nx, 12);
+  EXPECT_EQ(b.ox, 3);
+  EXPECT_EQ(CursorCells(b, 7), std::make_pair(39, 45));
+
+  b = ZoomGeometry(84, 84, 4);
+  EXPECT_EQ(b.nx, 22);
+  EXPECT_EQ(b.ox, 2);
+  EXPECT_EQ(CursorCells(b, 4), std::make_pair(42, 45));
+
+  b = ZoomGeometry(65, 41, 8);  // the axes are independent
+  EXPECT_EQ(b.nx, 8);
+  EXPECT_EQ(b.ny, 6);
+  EXPECT_EQ(ZoomGeometry(65, 65, 0).nx, 0) << "level 0 shows nothing";
 }
 
 }  // namespace
