@@ -15,6 +15,9 @@ void ButtonDown(Button b);
 void ButtonUp(Button b);
 void Click(Button b);
 // A pointer move reported like a user's (absolute, on the primary screen).
+// Under Wine's virtual desktop the X pointer does not follow an injected
+// move: GetCursorPos gives the new position only for about 100 ms, then the
+// X pointer's again. Check what a move did right after it.
 void MoveMouse(int x, int y);
 void Wheel(int delta);
 
