@@ -3,22 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include "app/byte_order.h"
 #include "app/text.h"
-
-namespace {
-
-void PutInt(Bytes& out, std::int32_t v) {
-  const auto u = static_cast<std::uint32_t>(v);
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(u >> (8 * i)));
-}
-
-std::int32_t GetInt(const std::uint8_t* p) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-                                   static_cast<std::uint32_t>(p[2]) << 16 |
-                                   static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-}  // namespace
 
 Bytes EncodePickerFormat(const char* format) {
   return Bytes(format, format + std::strlen(format));
@@ -34,19 +20,20 @@ void DecodePickerFormat(const Bytes& bytes, char* format, int size) {
 
 Bytes EncodeRangeList(const std::int32_t* sizes, std::int32_t count, std::int32_t index) {
   Bytes out;
-  PutInt(out, count);
-  PutInt(out, index);
-  for (std::int32_t i = 0; i < count; ++i) PutInt(out, sizes[i]);
+  PutLe32(out, static_cast<std::uint32_t>(count));
+  PutLe32(out, static_cast<std::uint32_t>(index));
+  for (std::int32_t i = 0; i < count; ++i) PutLe32(out, static_cast<std::uint32_t>(sizes[i]));
   return out;
 }
 
 bool DecodeRangeList(const Bytes& bytes, RangeList& list) {
   if (bytes.size() < 8) return false;
-  const std::int32_t count = GetInt(bytes.data());
+  const std::int32_t count = static_cast<std::int32_t>(GetLe32(bytes.data()));
   if (count <= 0 || static_cast<std::size_t>(count) > (bytes.size() - 8) / 4) return false;
-  list.index = GetInt(bytes.data() + 4);
+  list.index = static_cast<std::int32_t>(GetLe32(bytes.data() + 4));
   list.sizes.resize(static_cast<std::size_t>(count));
-  for (std::int32_t i = 0; i < count; ++i) list.sizes[i] = GetInt(bytes.data() + 8 + 4 * i);
+  for (std::int32_t i = 0; i < count; ++i)
+    list.sizes[i] = static_cast<std::int32_t>(GetLe32(bytes.data() + 8 + 4 * i));
   return true;
 }
 

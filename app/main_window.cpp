@@ -18,7 +18,6 @@ const char kErrorCaption[] = "エラー";
 
 namespace {
 
-constexpr DWORD kDragWaitMs = 5000;
 constexpr int kFrameWidth = 320;
 constexpr int kFrameHeight = 380;
 

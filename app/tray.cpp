@@ -17,19 +17,12 @@ HMENU rangeMenu = nullptr;
 
 namespace {
 
-constexpr DWORD kDragWaitMs = 5000;
-
 bool IsWindowsXp() {
   OSVERSIONINFOA version = {};
   version.dwOSVersionInfoSize = sizeof version;
   if (!GetVersionExA(&version)) return false;
   return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion == 5 &&
          version.dwMinorVersion == 1;
-}
-
-// The state the picker returns to after the menu or a toggle.
-int WantedSuspend() {
-  return !settings.ShowPicker || settingsOpen || (paletteShown && settings.HidePicker) ? 1 : 0;
 }
 
 void SetIcon(HICON icon) {
@@ -48,7 +41,7 @@ void ShowTrayMenu(HWND owner) {
   SetForegroundWindow(owner);
   TrackPopupMenu(GetSubMenu(trayMenu, 0), TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
   PostMessageA(owner, WM_NULL, 0, 0);  // lets the menu close properly when the user clicks elsewhere
-  SetPickerSuspend(WantedSuspend(), 0);
+  SetPickerSuspend(PickerHiddenByChoice() ? 1 : 0, 0);
   SetEvent(menuIdleEvent);
 }
 
@@ -100,7 +93,7 @@ void RemoveTrayIcon() {
 
 void TogglePickerShown() {
   settings.ShowPicker = !settings.ShowPicker;
-  SetPickerSuspend(WantedSuspend(), 0);
+  SetPickerSuspend(PickerHiddenByChoice() ? 1 : 0, 0);
   SetIcon(ChooseTrayIcon());
 }
 

@@ -65,8 +65,9 @@ HookOutcome ButtonDown(HookState& s, const HookConfig& c, int button, int x, int
   s.lastPressX[button] = x;
   s.lastPressY[button] = y;
 
-  const std::int32_t holder = button == kLeft ? 513 : 516;
-  const std::int32_t code = holder + (isDouble ? 2 : 0);
+  const std::int32_t holder = button == kLeft ? kBindLeftClick : kBindRightClick;
+  const std::int32_t code = isDouble ? (button == kLeft ? kBindLeftDoubleClick : kBindRightDoubleClick)
+                                     : holder;
   const bool lhold = button == kRight && held.left;
   const bool rhold = button == kLeft && held.right;
   const bool matched =
@@ -79,7 +80,7 @@ HookOutcome ButtonDown(HookState& s, const HookConfig& c, int button, int x, int
 HookOutcome ButtonUp(HookState& s, int button) {
   HookOutcome out{};
   out.Add(HCN_BUTTONUP, button == kLeft ? 514u : 517u, 0);
-  ReleaseHolder(s, button == kLeft ? 513 : 516, out);
+  ReleaseHolder(s, button == kLeft ? kBindLeftClick : kBindRightClick, out);
   out.swallow = s.buttonSwallowed[button];
   s.buttonSwallowed[button] = false;
   return out;
@@ -94,9 +95,9 @@ void HookOutcome::Add(unsigned message, std::uint32_t wParam, std::uint32_t lPar
 
 int NormaliseKey(int vk) {
   switch (vk) {
-    case 160: case 161: return 16;
-    case 162: case 163: return 17;
-    case 164: case 165: return 18;
+    case 160: case 161: return kBindShiftKey;
+    case 162: case 163: return kBindCtrlKey;
+    case 164: case 165: return kBindAltKey;
   }
   return vk;
 }
@@ -125,8 +126,9 @@ HookOutcome OnKeyEvent(HookState& s, const HookConfig& c, int vk, bool down, Hel
     out.swallow = s.keySwallowed[vk];  // a held key reports nothing new
     return out;
   }
-  const bool matched = MatchBindings(s, c, vk, vk, held.shift && vk != 16, held.ctrl && vk != 17,
-                                     held.alt && vk != 18, held.left, held.right, out);
+  const bool matched = MatchBindings(s, c, vk, vk, held.shift && vk != kBindShiftKey,
+                                     held.ctrl && vk != kBindCtrlKey, held.alt && vk != kBindAltKey,
+                                     held.left, held.right, out);
   s.keySwallowed[vk] = matched && c.nullOnShortcut;
   out.swallow = s.keySwallowed[vk];
   return out;

@@ -32,7 +32,7 @@ struct HeldInput {
 struct HookState {
   bool keyDown[256];
   bool keySwallowed[256];     // its press was kept back: so are its repeats and release
-  std::int32_t holding[kHookSlots];  // the key or button (513/516) holding a slot, 0 none
+  std::int32_t holding[kHookSlots];  // the key or click button holding a slot, 0 none
   bool buttonSwallowed[2];
   bool lastPressValid[2];
   std::uint32_t lastPressTime[2];

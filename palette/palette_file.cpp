@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/byte_order.h"
 #include "app/data_store.h"
 #include "palette/palette_model.h"
 
@@ -11,24 +12,15 @@ namespace {
 
 constexpr std::uint8_t kMagic[kPaletteMagicSize] = {'V', 'P', '1', '2', '0', 0};
 
-void PutInt(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
-std::uint32_t GetInt(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-         static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
 PaletteHeader GetHeader(const std::uint8_t* p) {
   std::int32_t f[6];
-  for (int i = 0; i < 6; ++i) f[i] = static_cast<std::int32_t>(GetInt(p + 4 * i));
+  for (int i = 0; i < 6; ++i) f[i] = static_cast<std::int32_t>(GetLe32(p + 4 * i));
   return {f[0], f[1], f[2], f[3], f[4], f[5]};
 }
 
 void PutHeader(std::vector<std::uint8_t>& out, const PaletteHeader& h, std::int32_t count) {
   for (std::int32_t v : {count, h.capacity, h.checkRange, h.threshold, h.itemHeight, h.enabled})
-    PutInt(out, static_cast<std::uint32_t>(v));
+    PutLe32(out, static_cast<std::uint32_t>(v));
 }
 
 // Reads one palette at pos; returns the position after its colours.
@@ -49,7 +41,7 @@ std::size_t DecodeOne(int index, const std::uint8_t* data, std::size_t size, std
     p.entries = static_cast<std::uint32_t*>(std::malloc(sizeof(std::uint32_t) * h.capacity));
     if (p.entries != nullptr) {
       kept = std::min(present, static_cast<std::size_t>(h.capacity));  // newest first
-      for (std::size_t i = 0; i < kept; ++i) p.entries[i] = GetInt(data + pos + 4 * i);
+      for (std::size_t i = 0; i < kept; ++i) p.entries[i] = GetLe32(data + pos + 4 * i);
     }
   }
   h.count = static_cast<std::int32_t>(kept);
@@ -69,7 +61,7 @@ std::vector<std::uint8_t> EncodePalettes() {
   for (const Palette& p : palettes) {
     const std::int32_t count = p.entries != nullptr && p.header.count > 0 ? p.header.count : 0;
     PutHeader(out, p.header, count);
-    for (std::int32_t i = 0; i < count; ++i) PutInt(out, p.entries[i]);
+    for (std::int32_t i = 0; i < count; ++i) PutLe32(out, p.entries[i]);
   }
   return out;
 }

@@ -51,10 +51,6 @@ void Repaint(HWND window) {
   UpdateWindow(window);
 }
 
-// Where the picker should be hidden whatever else: no picker wanted, or the
-// palette window is shown and hides it.
-bool HiddenByChoice() { return !settings.ShowPicker || (paletteShown && settings.HidePicker); }
-
 int SuspendMode() {
   if (!Suspended()) return kHookActive;
   return settings.EnableSpuitOnSuspend ? kHookSuspendedWithSpuit : kHookSuspended;
@@ -101,7 +97,7 @@ void EndDrag(HWND window, volatile int& flag, const volatile int& other) {
   flag = 0;
   if (!other) {
     if (settings.ForceUpdateAfterDrag && settings.ShowPicker) InvalidateRect(nullptr, nullptr, TRUE);
-    SetPickerSuspend(HiddenByChoice() ? 1 : 0, 0);
+    SetPickerSuspend(PickerHiddenByChoice() ? 1 : 0, 0);
     SetEvent(dragIdleEvent);
   }
   MovePicker(window);
@@ -168,6 +164,10 @@ void OnDestroy(HWND window) {
 }
 
 }  // namespace
+
+bool PickerHiddenByChoice() {
+  return !settings.ShowPicker || settingsOpen || (paletteShown && settings.HidePicker);
+}
 
 int CurrentRange() {
   const int index = rangeIndex;

@@ -11,6 +11,9 @@ extern volatile int pickerSuspended;  // -1 until the first switch, then 0 shown
 extern volatile int pickerLocked;
 extern volatile int zoomActive;
 extern HANDLE dragIdleEvent;          // reset while a drag is in progress
+// How long the main thread waits for a drag to end before the tray menu or
+// the settings.
+inline constexpr DWORD kDragWaitMs = 5000;
 extern volatile std::uint32_t pickerColour;
 extern volatile std::uint32_t pickerTextColour;
 extern POINT cursorPosition;
@@ -31,6 +34,10 @@ void SetPickerLock(int on);
 void SetPickerZoom(int on);
 void SetPickerLayered(int on);
 void OnShortcut(unsigned slot);
+
+// Whether the picker stays hidden whatever else: not wanted, the settings
+// open, or the palette window shown and hiding it.
+bool PickerHiddenByChoice();
 
 // The side of the square that is averaged: the current range entry.
 int CurrentRange();

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "palette/palette_file.h"
+#include "common/palette_testing.h"
 #include "palette/palette_model.h"
 
 namespace {
@@ -19,12 +20,6 @@ void PutHeader(Bytes& b, PaletteHeader h) {
 }
 void PutColours(Bytes& b, std::initializer_list<std::uint32_t> colours) {
   for (std::uint32_t c : colours) PutInt(b, static_cast<std::int32_t>(c));
-}
-
-std::vector<std::uint32_t> Entries(int p) {
-  const Palette& pal = palettes[p];
-  if (pal.entries == nullptr) return {};
-  return std::vector<std::uint32_t>(pal.entries, pal.entries + pal.header.count);
 }
 
 bool SameHeader(const PaletteHeader& a, const PaletteHeader& b) {

@@ -2,18 +2,13 @@
 
 #include <vector>
 
+#include "common/palette_testing.h"
 #include "palette/palette_model.h"
 
 namespace {
 
 std::uint32_t Rgb(int r, int g, int b) {
   return static_cast<std::uint32_t>(r | g << 8 | b << 16);
-}
-
-std::vector<std::uint32_t> Entries(int p) {
-  const Palette& pal = palettes[p];
-  if (pal.entries == nullptr) return {};
-  return std::vector<std::uint32_t>(pal.entries, pal.entries + pal.header.count);
 }
 
 std::vector<std::pair<int, PaletteChange>> changes;
