@@ -4,8 +4,10 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/messages.h"
-#include "app/settings_store.h"
+#include "config/settings_store.h"
+#include "palette/palette_state.h"
 #include "palette/palette_window.h"
+#include "resources/program_module.h"
 #include "resources/resource.h"
 
 namespace {

@@ -4,12 +4,15 @@
 
 #include "app/app_state.h"
 #include "app/messages.h"
-#include "app/settings.h"
-#include "app/settings_store.h"
 #include "app/tray.h"
+#include "config/settings.h"
+#include "config/settings_store.h"
 #include "keybind/lumet.h"
+#include "palette/palette_state.h"
 #include "palette/palette_window.h"
+#include "picker/picker_state.h"
 #include "picker/picker_window.h"
+#include "resources/program_module.h"
 #include "resources/resource.h"
 #include "settings/settings_dialog.h"
 
@@ -53,6 +56,11 @@ void ChooseRange(int index) {
   SetPickerTimer(rangeSizes[index] == 1 ? 1 : 0);
 }
 
+// Not while a drag holds the picker: the drag would end with the picker shown.
+void OpenSettings(int page) {
+  if (WaitForSingleObject(dragIdleEvent, kDragWaitMs) == WAIT_OBJECT_0) ShowSettingsDialog(page);
+}
+
 void OnCommand(HWND window, int id) {
   if (id >= CMD_RANGE_FIRST && id < CMD_RANGE_FIRST + rangeCount) {
     ChooseRange(id - CMD_RANGE_FIRST);
@@ -64,14 +72,9 @@ void OnCommand(HWND window, int id) {
       ShowAboutBox(window);
       break;
     case IDC_CLOSE: SendMessageA(window, WM_CLOSE, 0, 0); break;
-    case CMD_SETTINGS:
-      if (WaitForSingleObject(dragIdleEvent, kDragWaitMs) == WAIT_OBJECT_0) ShowSettingsDialog(0);
-      break;
+    case CMD_SETTINGS: OpenSettings(0); break;
     case CMD_SHOW_PICKER: TogglePickerShown(); break;
-    case CMD_SHOW_PALETTE:
-      paletteWanted = !paletteWanted;
-      ShowPalette(paletteWanted && !settingsOpen ? 1 : 0);
-      break;
+    case CMD_SHOW_PALETTE: TogglePaletteWanted(); break;
     case CMD_EXIT: DestroyWindow(window); break;
     case CMD_ZOOM: SetPickerZoom(!zoomActive); break;
     case CMD_ZOOM_X4:
@@ -83,6 +86,23 @@ void OnCommand(HWND window, int id) {
       break;
   }
 }
+
+// The palette and show-picker shortcuts, handed over by the picker thread.
+void OnRunShortcut(WPARAM slot) {
+  if (settingsOpen) return;
+  if (slot == kSlotPalette) TogglePaletteWanted();
+  if (slot == kSlotShowPicker) TogglePickerShown();
+}
+
+void OnOpenSettings(WPARAM page) {
+  OpenSettings(page < kPageCount ? static_cast<int>(page) : 0);
+}
+
+// The shell's side of the picker and the palette window: they run on the
+// picker thread or want what only the main window may do, so they post.
+void PostPickerFailed() { PostMessageA(mainWindow, UM_PICKERFAILED, 0, 0); }
+void PostShortcut(unsigned slot) { PostMessageA(mainWindow, UM_RUNSHORTCUT, slot, 0); }
+void PostOpenSettings(int page) { PostMessageA(mainWindow, UM_OPENSETTINGS, static_cast<WPARAM>(page), 0); }
 
 void OnInitMenuPopup(HMENU menu) {
   if (trayMenu != nullptr && menu == GetSubMenu(trayMenu, 0)) UpdateTrayMenuStates();
@@ -104,6 +124,7 @@ void OnDestroy() {
     CloseHandle(pickerThread);
     pickerThread = nullptr;
   }
+  SetPlacementWindow(nullptr);
   if (paletteWindow != nullptr) DestroyWindow(paletteWindow);
   paletteWindow = nullptr;
   RemoveTrayIcon();
@@ -137,7 +158,8 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
       return 0;
     case WM_DESTROY: OnDestroy(); return 0;
     case UM_PICKERFAILED: OnPickerFailed(hwnd, wParam); return 0;
-    case UM_OPENSETTINGS: SendMessageA(hwnd, WM_COMMAND, CMD_SETTINGS, 0); return 0;
+    case UM_OPENSETTINGS: OnOpenSettings(wParam); return 0;
+    case UM_RUNSHORTCUT: OnRunShortcut(wParam); return 0;
     case UM_TRAYNOTIFY: OnTrayNotify(hwnd, lParam); return 0;
   }
   // The frame is a dialog: Tab, arrows and mnemonics need the dialog procedure.
@@ -159,11 +181,14 @@ int InitMainWindow(HWND window) {
   SetWindowPos(window, nullptr, work.left + (work.right - work.left - kFrameWidth) / 2,
                work.top + (work.bottom - work.top - kFrameHeight) / 2, kFrameWidth, kFrameHeight,
                SWP_NOZORDER);
+  paletteShell.openSettings = PostOpenSettings;
   if (CreatePaletteWindow() != 0) return -2;
+  SetPlacementWindow(paletteWindow);
   BuildTrayMenu();
   taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
   AddTrayIcon(window);
 
+  pickerShell = {PostPickerFailed, PostShortcut};
   pickerReadyEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   pickerThread = CreateThread(nullptr, 0, PickerThreadMain, nullptr, 0, &pickerThreadId);
   if (pickerThread == nullptr) {

@@ -3,13 +3,14 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "app/app_state.h"
 #include "app/messages.h"
-#include "app/settings.h"
+#include "config/settings.h"
+#include "palette/palette_state.h"
 #include "palette/palette_window.h"
+#include "picker/picker_state.h"
 #include "picker/picker_window.h"
+#include "resources/program_module.h"
 #include "resources/resource.h"
-#include "settings/settings_dialog.h"
 
 NOTIFYICONDATAA trayIconData = {};
 HMENU trayMenu = nullptr;
@@ -95,6 +96,11 @@ void TogglePickerShown() {
   settings.ShowPicker = !settings.ShowPicker;
   SetPickerSuspend(PickerHiddenByChoice() ? 1 : 0, 0);
   SetIcon(ChooseTrayIcon());
+}
+
+void TogglePaletteWanted() {
+  paletteWanted = !paletteWanted;
+  ShowPalette(paletteWanted && !settingsOpen ? 1 : 0);
 }
 
 void UpdateTrayMenuStates() {

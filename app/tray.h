@@ -17,6 +17,8 @@ void AddTrayIcon(HWND owner);
 void RemoveTrayIcon();
 // Flips ShowPicker and updates the picker and the tray icon.
 void TogglePickerShown();
+// Flips paletteWanted and shows or hides the palette window by it.
+void TogglePaletteWanted();
 // Check marks and greying, each time the menu opens.
 void UpdateTrayMenuStates();
 // The shell's callback: lParam is the mouse message on the icon.

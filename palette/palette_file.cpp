@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/byte_order.h"
-#include "app/data_store.h"
+#include "config/byte_order.h"
+#include "config/data_store.h"
 #include "palette/palette_model.h"
 
 namespace {

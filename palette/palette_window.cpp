@@ -1,16 +1,15 @@
 #include "palette/palette_window.h"
 
-#include "app/app_state.h"
-#include "app/messages.h"
-#include "app/settings.h"
+#include "config/settings.h"
 #include "palette/palette_model.h"
+#include "palette/palette_state.h"
+#include "picker/picker_state.h"
 #include "picker/picker_window.h"
+#include "resources/program_module.h"
 #include "resources/resource.h"
-#include "settings/settings_dialog.h"
 
-HWND paletteWindow = nullptr;
-volatile int paletteShown = 0;
 HACCEL paletteAccelerators = nullptr;
+PaletteShell paletteShell = {};
 
 namespace {
 

@@ -4,11 +4,14 @@
 
 #include <windows.h>
 
-// Null until the window is created at start-up.
-extern HWND paletteWindow;
-// Set while ShowPalette has the window shown.
-extern volatile int paletteShown;
 extern HACCEL paletteAccelerators;
+
+// What only the shell may do, asked by the palette window; installed by the
+// shell at start-up.
+struct PaletteShell {
+  void (*openSettings)(int page);  // command 1347: the settings at the palette page
+};
+extern PaletteShell paletteShell;
 
 // 0, or -1 when the class or the window cannot be made.
 int CreatePaletteWindow();

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/text.h"
+#include "config/text.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "picker/picker_paint.h"
 
-#include "app/settings.h"
+#include "config/settings.h"
 #include "picker/format.h"
 #include "picker/picker_geometry.h"
-#include "picker/picker_window.h"
+#include "picker/picker_state.h"
 
 namespace {
 

@@ -1,32 +1,20 @@
 #include "picker/picker_window.h"
 
-#include "app/app_state.h"
-#include "app/hook_binding.h"
-#include "app/messages.h"
-#include "app/settings.h"
-#include "app/tray.h"
+#include "config/settings.h"
 #include "hookcore/hook_messages.h"
 #include "hookcore/velun_core.h"
 #include "palette/palette_model.h"
-#include "palette/palette_window.h"
+#include "palette/palette_state.h"
 #include "picker/colour.h"
 #include "picker/format.h"
+#include "picker/hook_binding.h"
 #include "picker/picker_geometry.h"
 #include "picker/picker_paint.h"
+#include "picker/picker_state.h"
 #include "picker/sample.h"
 #include "picker/spuit.h"
+#include "resources/program_module.h"
 #include "resources/resource.h"
-#include "settings/settings_dialog.h"
-
-HWND pickerWindow = nullptr;
-volatile int pickerSuspended = -1;
-volatile int pickerLocked = 0;
-volatile int zoomActive = 0;
-HANDLE dragIdleEvent = nullptr;
-volatile std::uint32_t pickerColour = 0;
-volatile std::uint32_t pickerTextColour = 0;
-POINT cursorPosition = {};
-POINT clientPosition = {};
 
 namespace {
 
@@ -37,14 +25,6 @@ constexpr UINT_PTR kRedrawTimer = 0;
 // thread to switch its timer (wParam: on).
 constexpr UINT kSwitchTimerMessage = 1129;
 constexpr UINT kRedrawInterval = 20;
-
-volatile int leftDrag = 0;
-volatile int rightDrag = 0;
-int pickerWidth = 0;
-int pickerHeight = 0;
-
-bool Suspended() { return pickerSuspended != 0; }
-bool Dragging() { return leftDrag || rightDrag; }
 
 void Repaint(HWND window) {
   InvalidateRect(window, nullptr, FALSE);
@@ -87,13 +67,13 @@ bool MeasureText(HWND window, int& width, int& height, int& lines) {
   return true;
 }
 
-void StartDrag(volatile int& flag, const volatile int& other) {
+void StartDrag(std::atomic<int>& flag, const std::atomic<int>& other) {
   if (!other) ResetEvent(dragIdleEvent);
   flag = 1;
   SetPickerSuspend(1, 0);
 }
 
-void EndDrag(HWND window, volatile int& flag, const volatile int& other) {
+void EndDrag(HWND window, std::atomic<int>& flag, const std::atomic<int>& other) {
   flag = 0;
   if (!other) {
     if (settings.ForceUpdateAfterDrag && settings.ShowPicker) InvalidateRect(nullptr, nullptr, TRUE);
@@ -169,12 +149,6 @@ bool PickerHiddenByChoice() {
   return !settings.ShowPicker || settingsOpen || (paletteShown && settings.HidePicker);
 }
 
-int CurrentRange() {
-  const int index = rangeIndex;
-  if (rangeSizes == nullptr || index < 0 || index >= rangeCount) return 1;
-  return rangeSizes[index];
-}
-
 LRESULT CALLBACK PickerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_DESTROY: OnDestroy(hwnd); return 0;
@@ -200,7 +174,7 @@ LRESULT CALLBACK PickerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
 
 DWORD WINAPI PickerThreadMain(LPVOID) {
   if (CreatePicker(nullptr) != 0) {
-    PostMessageA(mainWindow, UM_PICKERFAILED, 0, 0);
+    if (pickerShell.pickerFailed != nullptr) pickerShell.pickerFailed();
     return static_cast<DWORD>(-1);
   }
   MSG msg;
@@ -357,8 +331,8 @@ void OnShortcut(unsigned slot) {
       if ((!Suspended() || settings.EnableSpuitOnSuspend) && !Dragging()) Spuit();
       break;
     case kSlotPalette:
-      paletteWanted = !paletteWanted;
-      ShowPalette(paletteWanted && !settingsOpen ? 1 : 0);
+      // The palette window and the tray icon belong to the main thread.
+      if (pickerShell.runShortcut != nullptr) pickerShell.runShortcut(slot);
       break;
     case kSlotLock:
       if (!Suspended() && !zoomActive && !Dragging()) SetPickerLock(!pickerLocked);
@@ -367,7 +341,7 @@ void OnShortcut(unsigned slot) {
       if (!Suspended() && !pickerLocked && !Dragging()) SetPickerZoom(!zoomActive);
       break;
     case kSlotShowPicker:
-      if (!pickerLocked && !Dragging()) TogglePickerShown();
+      if (!pickerLocked && !Dragging() && pickerShell.runShortcut != nullptr) pickerShell.runShortcut(slot);
       break;
   }
 }

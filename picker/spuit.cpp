@@ -4,17 +4,17 @@
 
 #include <cstring>
 
-#include "app/messages.h"
-#include "app/settings.h"
+#include "config/settings.h"
 #include "palette/palette_model.h"
-#include "palette/palette_window.h"
+#include "palette/palette_state.h"
 #include "picker/format.h"
-#include "picker/picker_window.h"
+#include "picker/picker_state.h"
 
 void Spuit() {
   if (settings.SpuitFormat[0] == '\0') return;
+  const std::uint32_t colour = pickerColour;  // one sample for the text and the palette
   char text[kFormatBufferSize] = {};
-  ExpandFormat(text, settings.SpuitFormat, pickerColour, cursorPosition.x, cursorPosition.y,
+  ExpandFormat(text, settings.SpuitFormat, colour, cursorPosition.x, cursorPosition.y,
                clientPosition.x, clientPosition.y, CurrentRange(), settings.ZoomLevel, 0);
   const std::size_t size = std::strlen(text) + 1;
 
@@ -39,5 +39,5 @@ void Spuit() {
 
   if (settings.BeepOnSpuit && (!paletteShown || !settings.MuteBeep)) MessageBeep(MB_OK);
   if (palettes[kSpuitPalette].header.enabled)
-    PostMessageA(paletteWindow, PM_ADDCOLOR, 0x10000, static_cast<LPARAM>(pickerColour));
+    PostMessageA(paletteWindow, PM_ADDCOLOR, 0x10000, static_cast<LPARAM>(colour));
 }

@@ -5,14 +5,15 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/app_state.h"
-#include "app/settings.h"
+#include "config/settings.h"
+#include "palette/palette_state.h"
 #include "palette/palette_window.h"
+#include "picker/picker_state.h"
 #include "picker/picker_window.h"
+#include "resources/program_module.h"
 #include "resources/resource.h"
 #include "settings/pages.h"
 
-volatile int settingsOpen = 0;
 HWND settingsPages[kPageCount + 1] = {};
 HWND settingsTab = nullptr;
 WorkRanges workRanges = {};
@@ -31,6 +32,8 @@ const PageDef kPages[kPageCount] = {
     {"範囲", IDD_PAGE_RANGE, RangePage},       {"キー設定", IDD_PAGE_KEY, KeyPage},
     {"その他", IDD_PAGE_OTHER, OtherPage},
 };
+
+HWND Frame() { return settingsPages[kPageCount]; }
 
 void FreeWorkRanges() {
   std::free(workRanges.sizes);
@@ -77,16 +80,16 @@ void ShowSettingsDialog(int tab) {
 
   SendMessageA(settingsTab, TCM_SETCURSEL, tab, 0);
   NMHDR change = {settingsTab, IDC_TAB, static_cast<UINT>(TCN_SELCHANGE)};
-  SendMessageA(mainWindow, WM_NOTIFY, IDC_TAB, reinterpret_cast<LPARAM>(&change));
+  SendMessageA(Frame(), WM_NOTIFY, IDC_TAB, reinterpret_cast<LPARAM>(&change));
   SetFocus(settingsTab);
-  ShowWindow(mainWindow, SW_SHOWNORMAL);
-  SetForegroundWindow(mainWindow);
+  ShowWindow(Frame(), SW_SHOWNORMAL);
+  SetForegroundWindow(Frame());
 }
 
 void CloseSettingsDialog() {
   if (!settingsOpen) return;
   FreeWorkRanges();
-  ShowWindow(mainWindow, SW_HIDE);
+  ShowWindow(Frame(), SW_HIDE);
   settingsOpen = 0;
   SetPickerSuspend(settings.ShowPicker ? 0 : 1, 1);
   ShowPalette(paletteWanted);
@@ -94,7 +97,7 @@ void CloseSettingsDialog() {
 }
 
 void LayoutSettingsDialog() {
-  HWND frame = mainWindow;
+  HWND frame = Frame();
   if (frame == nullptr || settingsTab == nullptr) return;
   RECT client;
   GetClientRect(frame, &client);

@@ -7,8 +7,6 @@
 
 inline constexpr int kPageCount = 7;
 
-// Set while the dialog is open.
-extern volatile int settingsOpen;
 // The seven pages in tab order, then the frame itself.
 extern HWND settingsPages[kPageCount + 1];
 extern HWND settingsTab;

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/data_store.h"
+#include "config/data_store.h"
 
 class MemoryStore : public DataStore {
  public:

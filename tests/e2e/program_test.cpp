@@ -317,6 +317,20 @@ TEST_F(ProgramTest, ShortcutsZoomLockAndCopyTheColour) {
     GetWindowRect(picker, &r);
     return r.left == 670;
   })) << "unlocked, it follows the mouse again; it is at " << r.left;
+
+  // alt + F1 hides the picker and switches the tray icon; the main window
+  // runs it, handed over from the picker thread.
+  const RECT icon = TrayIcon();
+  KeyDown(VK_MENU);
+  Tap(VK_F1);
+  KeyUp(VK_MENU);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(picker); })) << "the picker stays";
+  EXPECT_TRUE(WaitUntil([&] { return LookOf(icon) == IconLook::Hidden; })) << "the icon stays";
+  KeyDown(VK_MENU);
+  Tap(VK_F1);
+  KeyUp(VK_MENU);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(picker) != FALSE; }));
+  EXPECT_TRUE(WaitUntil([&] { return LookOf(icon) == IconLook::Shown; }));
 }
 
 }  // namespace

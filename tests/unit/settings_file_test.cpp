@@ -3,11 +3,11 @@
 #include <cstring>
 #include <string>
 
-#include "app/data_files.h"
-#include "app/number.h"
-#include "app/settings.h"
-#include "app/settings_file.h"
-#include "app/text.h"
+#include "config/data_files.h"
+#include "config/number.h"
+#include "config/settings.h"
+#include "config/settings_file.h"
+#include "config/text.h"
 #include "common/keybind_testing.h"
 #include "common/memory_store.h"
 #include "palette/palette_model.h"

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/hook_binding.h"
-#include "app/settings.h"
+#include "picker/hook_binding.h"
+#include "config/settings.h"
 #include "common/keybind_testing.h"
 #include "hookcore/hook_messages.h"
 #include "hookcore/velun_core.h"

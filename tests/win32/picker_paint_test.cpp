@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "app/settings.h"
+#include "config/settings.h"
 #include "picker/picker_paint.h"
-#include "picker/picker_window.h"
+#include "picker/picker_state.h"
 #include "test_window.h"
 
 namespace {

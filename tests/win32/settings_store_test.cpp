@@ -5,12 +5,11 @@
 #include <cstring>
 #include <string>
 
-#include "app/settings.h"
-#include "app/settings_store.h"
+#include "config/settings.h"
+#include "config/settings_store.h"
 #include "common/keybind_testing.h"
 #include "message_box_catcher.h"
 #include "palette/palette_model.h"
-#include "palette/palette_window.h"
 #include "temp_dir.h"
 
 namespace {
@@ -126,13 +125,14 @@ TEST_F(SettingsStoreTest, AFailedSaveKeepsTheOldFile) {
 
 TEST_F(SettingsStoreTest, PaletteWindowPlacementIsSavedFromItsNormalRectangle) {
   LoadSettingsIn(dir.path());
-  paletteWindow = CreateWindowExA(0, "STATIC", "palette", WS_OVERLAPPEDWINDOW, 100, 50, 300, 500,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(paletteWindow, nullptr);
-  ShowWindow(paletteWindow, SW_SHOWMINNOACTIVE);
+  HWND palette = CreateWindowExA(0, "STATIC", "palette", WS_OVERLAPPEDWINDOW, 100, 50, 300, 500,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(palette, nullptr);
+  ShowWindow(palette, SW_SHOWMINNOACTIVE);
+  SetPlacementWindow(palette);
   SaveSettingsIn(dir.path());
-  DestroyWindow(paletteWindow);
-  paletteWindow = nullptr;
+  SetPlacementWindow(nullptr);
+  DestroyWindow(palette);
   EXPECT_EQ(Ini("ぬべらパレット", "X"), "100");
   EXPECT_EQ(Ini("ぬべらパレット", "Y"), "50");
   EXPECT_EQ(Ini("ぬべらパレット", "CX"), "300");

@@ -4,10 +4,11 @@
 
 #include <string>
 
-#include "app/app_state.h"
-#include "app/settings.h"
+#include "resources/program_module.h"
+#include "config/settings.h"
 #include "app/tray.h"
 #include "palette/palette_model.h"
+#include "palette/palette_state.h"
 
 namespace {
 

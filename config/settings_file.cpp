@@ -1,13 +1,13 @@
-#include "app/settings_file.h"
+#include "config/settings_file.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "app/data_files.h"
-#include "app/number.h"
-#include "app/settings.h"
-#include "app/text.h"
+#include "config/data_files.h"
+#include "config/number.h"
+#include "config/settings.h"
+#include "config/text.h"
 #include "palette/palette_file.h"
 
 namespace {

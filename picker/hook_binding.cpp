@@ -1,8 +1,8 @@
-#include "app/hook_binding.h"
+#include "picker/hook_binding.h"
 
 #include <cstring>
 
-#include "app/settings.h"
+#include "config/settings.h"
 #include "hookcore/velun_core.h"
 
 void PassShortcutToHookCore(int slot, const KeyBind& bind) {

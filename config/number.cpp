@@ -1,4 +1,4 @@
-#include "app/number.h"
+#include "config/number.h"
 
 std::int32_t ParseSettingInt(const char* text) {
   if (text == nullptr) return 0;

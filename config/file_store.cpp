@@ -1,9 +1,9 @@
-#include "app/file_store.h"
+#include "config/file_store.h"
 
 #include <windows.h>
 
-#include "app/app_state.h"
-#include "app/text.h"
+#include "config/text.h"
+#include "resources/program_module.h"
 
 namespace {
 

@@ -1,10 +1,15 @@
-#include "app/settings_store.h"
+#include "config/settings_store.h"
 
 #include <windows.h>
 
-#include "app/file_store.h"
-#include "app/settings_file.h"
-#include "palette/palette_window.h"
+#include "config/file_store.h"
+#include "config/settings_file.h"
+
+namespace {
+HWND placementWindow = nullptr;
+}  // namespace
+
+void SetPlacementWindow(HWND window) { placementWindow = window; }
 
 const char kSaveFailedText[] = "設定の保存に失敗しました";
 const char kSaveFailedCaption[] = "ぬべら";
@@ -20,7 +25,7 @@ void SaveSettingsIn(const std::string& directory) {
   PalettePlacement placement = {};
   WINDOWPLACEMENT wp = {};
   wp.length = sizeof wp;
-  const bool placed = paletteWindow != nullptr && GetWindowPlacement(paletteWindow, &wp);
+  const bool placed = placementWindow != nullptr && GetWindowPlacement(placementWindow, &wp);
   if (placed) {
     placement = {wp.rcNormalPosition.left, wp.rcNormalPosition.top, wp.rcNormalPosition.right,
                  wp.rcNormalPosition.bottom};

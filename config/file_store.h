@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/data_store.h"
+#include "config/data_store.h"
 
 class FileStore : public DataStore {
  public:

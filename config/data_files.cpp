@@ -1,10 +1,10 @@
-#include "app/data_files.h"
+#include "config/data_files.h"
 
 #include <cstring>
 #include <string>
 
-#include "app/byte_order.h"
-#include "app/text.h"
+#include "config/byte_order.h"
+#include "config/text.h"
 
 Bytes EncodePickerFormat(const char* format) {
   return Bytes(format, format + std::strlen(format));

@@ -1,12 +1,18 @@
 // Loading and saving every setting beside the executable.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 // Once at start-up, before any window exists.
 void LoadSettings();
 // On apply, on exit and at Windows shut-down; reports a failure itself.
 void SaveSettings();
+
+// The window whose normal rectangle is saved as X, Y, CX and CY: the palette
+// window, named by the shell once it exists.
+void SetPlacementWindow(HWND window);
 
 // The same with the files in directory (ending in a separator).
 void LoadSettingsIn(const std::string& directory);

@@ -1,0 +1,31 @@
+#include "picker/picker_state.h"
+
+#include "config/settings.h"
+
+HWND pickerWindow = nullptr;
+std::atomic<int> pickerSuspended{-1};
+std::atomic<int> pickerLocked{0};
+std::atomic<int> zoomActive{0};
+std::atomic<int> leftDrag{0};
+std::atomic<int> rightDrag{0};
+std::atomic<std::uint32_t> pickerColour{0};
+std::atomic<std::uint32_t> pickerTextColour{0};
+POINT cursorPosition = {};
+POINT clientPosition = {};
+int pickerWidth = 0;
+int pickerHeight = 0;
+std::atomic<int> settingsOpen{0};
+HANDLE dragIdleEvent = nullptr;
+HANDLE pickerReadyEvent = nullptr;
+HANDLE menuIdleEvent = nullptr;
+SetLayeredWindowAttributesFn setLayeredWindowAttributes = nullptr;
+PickerShell pickerShell = {};
+
+int CurrentRange() {
+  const int index = rangeIndex;
+  if (rangeSizes == nullptr || index < 0 || index >= rangeCount) return 1;
+  return rangeSizes[index];
+}
+
+bool Suspended() { return pickerSuspended != 0; }
+bool Dragging() { return leftDrag || rightDrag; }

@@ -1,0 +1,62 @@
+// The picker's shared state: what the picker thread and the main thread
+// both read. The picker window, its painting and the spuit include this,
+// not each other. Each value is one word, read and written whole.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+
+extern HWND pickerWindow;
+extern std::atomic<int> pickerSuspended;  // -1 until the first switch, then 0 shown or 1 hidden
+extern std::atomic<int> pickerLocked;
+extern std::atomic<int> zoomActive;
+extern std::atomic<int> leftDrag;
+extern std::atomic<int> rightDrag;
+
+// The last sample and where it was taken.
+extern std::atomic<std::uint32_t> pickerColour;
+extern std::atomic<std::uint32_t> pickerTextColour;
+extern POINT cursorPosition;  // screen
+extern POINT clientPosition;  // in the window under the cursor
+extern int pickerWidth;
+extern int pickerHeight;
+
+// Set by the settings dialog while it is open: the picker is suspended and
+// ignores its shortcuts.
+extern std::atomic<int> settingsOpen;
+
+// Reset by the picker thread while a drag is in progress.
+extern HANDLE dragIdleEvent;
+// Made by the shell; set by the picker thread once the picker and the hook
+// core are ready.
+extern HANDLE pickerReadyEvent;
+// Made by the shell and reset while its tray menu is open: no drag starts then.
+extern HANDLE menuIdleEvent;
+// How long the main thread waits for a drag to end before the tray menu or
+// the settings.
+inline constexpr DWORD kDragWaitMs = 5000;
+
+// user32's SetLayeredWindowAttributes, looked up by the shell at start-up;
+// null where the system has none.
+using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+extern SetLayeredWindowAttributesFn setLayeredWindowAttributes;
+
+// What only the shell may do, asked from the picker thread. The shell
+// installs these before it starts the picker thread; they run on the
+// picker thread, so they only post to the main thread.
+struct PickerShell {
+  void (*pickerFailed)();              // the picker could not be created
+  void (*runShortcut)(unsigned slot);  // the palette and show-picker shortcuts
+};
+extern PickerShell pickerShell;
+
+// The main window asks the picker to go (sent): it destroys its window and
+// its thread ends.
+inline constexpr unsigned UM_CLOSEPICKER = 1124;
+
+// The side of the square that is averaged: the current range entry.
+int CurrentRange();
+bool Suspended();
+bool Dragging();
