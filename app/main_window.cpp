@@ -52,7 +52,7 @@ void ShowAboutBox(HWND window) {
 }
 
 void ChooseRange(int index) {
-  rangeIndex = index;
+  SetRangeIndex(index);
   SetPickerTimer(rangeSizes[index] == 1 ? 1 : 0);
 }
 

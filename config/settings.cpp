@@ -8,6 +8,7 @@ char pickerFormat[kPickerFormatSize] = {};
 std::int32_t* rangeSizes = nullptr;
 std::int32_t rangeCount = 0;
 std::int32_t rangeIndex = 0;
+std::atomic<std::int32_t> currentRangeSize{1};
 KeyBind keyBinds[kSlotCount] = {};
 
 const char kMainSection[] = "ぬべら";
@@ -80,19 +81,29 @@ bool SetRangeList(const std::int32_t* sizes, std::int32_t count, std::int32_t in
   auto* fresh = static_cast<std::int32_t*>(std::malloc(sizeof(std::int32_t) * static_cast<std::size_t>(count)));
   if (fresh == nullptr) return false;
   std::memcpy(fresh, sizes, sizeof(std::int32_t) * static_cast<std::size_t>(count));
-  std::free(rangeSizes);
+  std::int32_t* old = rangeSizes;
   rangeSizes = fresh;
   rangeCount = count;
   // The picker always reads the current entry: it must be in the list.
   rangeIndex = index >= 0 && index < count ? index : 0;
+  currentRangeSize = rangeSizes[rangeIndex];
+  std::free(old);  // published first, freed last
   return true;
+}
+
+void SetRangeIndex(std::int32_t index) {
+  if (index < 0 || index >= rangeCount) return;
+  rangeIndex = index;
+  currentRangeSize = rangeSizes[index];
 }
 
 void SetDefaultRangeList() { SetRangeList(kDefaultRanges, 3, 0); }
 
 void FreeRangeList() {
-  std::free(rangeSizes);
+  std::int32_t* old = rangeSizes;
   rangeSizes = nullptr;
   rangeCount = 0;
   rangeIndex = 0;
+  currentRangeSize = 1;
+  std::free(old);
 }

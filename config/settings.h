@@ -2,6 +2,7 @@
 // the picker format, the range list and the five key bindings.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "keybind/keybind.h"
@@ -13,51 +14,73 @@ inline constexpr int kSlotCount = 5;
 // Shortcut slots, the same in memory, on the settings page and at the hook core.
 enum Slot { kSlotSpuit = 0, kSlotPalette = 1, kSlotLock = 2, kSlotZoom = 3, kSlotShowPicker = 4 };
 
+// One setting: the main thread writes it, the picker thread reads it (and
+// writes ZoomLevel and, through the main window, ShowPicker). Relaxed
+// atomic loads and stores: each is one word, read and written whole.
+class SettingWord {
+ public:
+  constexpr SettingWord(std::int32_t v = 0) noexcept : value_(v) {}
+  SettingWord(const SettingWord& other) noexcept : value_(other) {}
+  SettingWord& operator=(const SettingWord& other) noexcept { return *this = static_cast<std::int32_t>(other); }
+  SettingWord& operator=(std::int32_t v) noexcept {
+    value_.store(v, std::memory_order_relaxed);
+    return *this;
+  }
+  operator std::int32_t() const noexcept { return value_.load(std::memory_order_relaxed); }
+
+ private:
+  std::atomic<std::int32_t> value_;
+};
+
 struct Settings {
-  std::int32_t CursorMarginX;
-  std::int32_t CursorMarginY;
-  std::int32_t WindowMarginX;
-  std::int32_t WindowMarginY;
-  std::int32_t ThresholdText;  // "Threshold-Text"
-  std::int32_t HidePicker;
-  std::int32_t MuteBeep;
-  std::int32_t Notation;
-  std::int32_t NotationSpuit;
-  std::int32_t TopMost;
-  std::int32_t X;
-  std::int32_t Y;
-  std::int32_t CX;
-  std::int32_t CY;
-  std::int32_t ZoomLevel;
-  std::int32_t ZoomType;
-  std::int32_t ZoomRect;
-  std::int32_t DrawArrowOnZoom;
-  std::int32_t DrawGridOnZoom;
-  std::int32_t ShowColorOnZoom;
-  std::int32_t ChangeZoomLevelByWheel;
-  std::int32_t AdjustCurPosByArrow;
-  std::int32_t UseToggleForZoom;
-  std::int32_t LayeredLevel;
-  std::int32_t LayeredOnZoomOnly;
-  std::int32_t Layered;
+  SettingWord CursorMarginX;
+  SettingWord CursorMarginY;
+  SettingWord WindowMarginX;
+  SettingWord WindowMarginY;
+  SettingWord ThresholdText;  // "Threshold-Text"
+  SettingWord HidePicker;
+  SettingWord MuteBeep;
+  SettingWord Notation;
+  SettingWord NotationSpuit;
+  SettingWord TopMost;
+  SettingWord X;
+  SettingWord Y;
+  SettingWord CX;
+  SettingWord CY;
+  SettingWord ZoomLevel;
+  SettingWord ZoomType;
+  SettingWord ZoomRect;
+  SettingWord DrawArrowOnZoom;
+  SettingWord DrawGridOnZoom;
+  SettingWord ShowColorOnZoom;
+  SettingWord ChangeZoomLevelByWheel;
+  SettingWord AdjustCurPosByArrow;
+  SettingWord UseToggleForZoom;
+  SettingWord LayeredLevel;
+  SettingWord LayeredOnZoomOnly;
+  SettingWord Layered;
   char SpuitFormat[kSpuitFormatSize];
-  std::int32_t RealtimeDraw;
-  std::int32_t UseLimiterForRealtimeDraw;
-  std::int32_t AdjustPickerPosition;
-  std::int32_t HidePickerOnMenuLoop;
-  std::int32_t BeepOnSpuit;
-  std::int32_t EnableSpuitOnSuspend;
-  std::int32_t NullMsgOnShortcut;
-  std::int32_t NullMsgOnZoom;
-  std::int32_t ShowPicker;
-  std::int32_t ForceUpdateAfterDrag;
+  SettingWord RealtimeDraw;
+  SettingWord UseLimiterForRealtimeDraw;
+  SettingWord AdjustPickerPosition;
+  SettingWord HidePickerOnMenuLoop;
+  SettingWord BeepOnSpuit;
+  SettingWord EnableSpuitOnSuspend;
+  SettingWord NullMsgOnShortcut;
+  SettingWord NullMsgOnZoom;
+  SettingWord ShowPicker;
+  SettingWord ForceUpdateAfterDrag;
 };
 
 extern Settings settings;
 extern char pickerFormat[kPickerFormatSize];
+// The range list belongs to the main thread; the picker reads only the size
+// of the current entry, published whole whenever the list or the index
+// changes (1 while there is no list).
 extern std::int32_t* rangeSizes;  // heap array of rangeCount side lengths
 extern std::int32_t rangeCount;
 extern std::int32_t rangeIndex;
+extern std::atomic<std::int32_t> currentRangeSize;
 extern KeyBind keyBinds[kSlotCount];
 
 // The INI sections.
@@ -71,7 +94,7 @@ struct SettingDef {
   const char* key;
   const char* section;
   SettingKind kind;
-  std::int32_t Settings::*field;  // null for the text setting
+  SettingWord Settings::*field;   // null for the text setting
   std::int32_t fallback;          // the default
   std::int32_t min, max;          // what the settings dialog enforces
   bool checked;                   // whether the dialog checks it at all
@@ -88,5 +111,7 @@ extern const KeyBind kDefaultKeyBinds[kSlotCount];
 
 // Replaces the range list; false (list unchanged) when it cannot be had.
 bool SetRangeList(const std::int32_t* sizes, std::int32_t count, std::int32_t index);
+// Makes entry index current (an index outside the list is ignored).
+void SetRangeIndex(std::int32_t index);
 void SetDefaultRangeList();
 void FreeRangeList();

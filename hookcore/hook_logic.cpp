@@ -138,8 +138,10 @@ HookOutcome OnMouseEvent(HookState& s, const HookConfig& c, MouseEvent event, in
                          std::uint32_t time, int wheelDelta, HeldInput held) {
   switch (event) {
     case MouseEvent::Move: {
+      // In every mode: a hidden picker still follows drags and samples for
+      // the spuit; it decides itself what a move means.
       HookOutcome out{};
-      if (c.suspendMode != kHookSuspended) out.Add(HCN_MOUSEMOVE, 0, Pack(x, y));
+      out.Add(HCN_MOUSEMOVE, 0, Pack(x, y));
       return out;
     }
     case MouseEvent::LeftDown: return ButtonDown(s, c, kLeft, x, y, time, held);

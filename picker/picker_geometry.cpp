@@ -1,13 +1,26 @@
 #include "picker/picker_geometry.h"
 
 PickerPoint PlacePicker(int cursorX, int cursorY, int marginX, int marginY, int width, int height,
-                        int screenWidth, int screenHeight, bool adjust) {
+                        MonitorArea monitor, bool adjust) {
   PickerPoint p = {cursorX + marginX, cursorY + marginY};
   if (adjust) {
-    if (p.x + width > screenWidth) p.x = cursorX - marginX - width;
-    if (p.y + height > screenHeight) p.y = cursorY - marginY - height;
+    if (p.x + width > monitor.right) p.x = cursorX - marginX - width;
+    if (p.y + height > monitor.bottom) p.y = cursorY - marginY - height;
   }
   return p;
+}
+
+std::vector<TextLine> PickerTextLines(const char* text) {
+  std::vector<TextLine> lines;
+  int start = 0;
+  for (int i = 0;; ++i) {
+    if (text[i] == '\n' || text[i] == '\0') {
+      lines.push_back({start, i - start});
+      if (text[i] == '\0') break;
+      start = i + 1;
+    }
+  }
+  return lines;
 }
 
 int ZoomPickerSide(int zoomType, int zoomLevel, int zoomRect) {

@@ -59,9 +59,8 @@ void DrawGrid(HDC dc, int width, int height, const ZoomBlock& b, int level, HPEN
 
 }  // namespace
 
-void DrawZoomView(HDC dc, int width, int height) {
-  HDC screen = GetDC(nullptr);
-  if (screen == nullptr) return;
+bool DrawZoomView(HDC dc, HDC screen, int width, int height) {
+  if (screen == nullptr) return false;
   const int level = settings.ZoomLevel;
   HBRUSH brush = CreateSolidBrush(pickerColour);
   HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_3DLIGHT));
@@ -89,7 +88,7 @@ void DrawZoomView(HDC dc, int width, int height) {
   DeleteObject(brush);
   DeleteObject(light);
   DeleteObject(shadow);
-  ReleaseDC(nullptr, screen);
+  return true;
 }
 
 void DrawPickerView(HDC dc, int width, int height) {
@@ -118,26 +117,32 @@ void DrawPickerView(HDC dc, int width, int height) {
   DeleteObject(shadow);
 }
 
-void PaintPicker(HWND window) {
-  RECT client;
-  GetClientRect(window, &client);
-  const int width = client.right;
-  const int height = client.bottom;
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window, &ps);
-  if (dc == nullptr) return;
-  HDC memory = CreateCompatibleDC(dc);
-  HBITMAP bitmap = memory != nullptr ? CreateCompatibleBitmap(dc, width, height) : nullptr;
+void DrawPicker(HDC target, HDC screen, int width, int height) {
+  HDC memory = CreateCompatibleDC(target);
+  HBITMAP bitmap = memory != nullptr ? CreateCompatibleBitmap(target, width, height) : nullptr;
   if (bitmap != nullptr) {
     HGDIOBJ old = SelectObject(memory, bitmap);
+    bool drawn = true;
     if (zoomActive)
-      DrawZoomView(memory, width, height);
+      drawn = DrawZoomView(memory, screen, width, height);
     else
       DrawPickerView(memory, width, height);
-    BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    // An undrawn bitmap is never shown: the window keeps its last picture.
+    if (drawn) BitBlt(target, 0, 0, width, height, memory, 0, 0, SRCCOPY);
     SelectObject(memory, old);
     DeleteObject(bitmap);
   }
   if (memory != nullptr) DeleteDC(memory);
+}
+
+void PaintPicker(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window, &ps);
+  if (dc == nullptr) return;
+  HDC screen = zoomActive ? GetDC(nullptr) : nullptr;
+  DrawPicker(dc, screen, client.right, client.bottom);
+  if (screen != nullptr) ReleaseDC(nullptr, screen);
   EndPaint(window, &ps);
 }

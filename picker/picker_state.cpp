@@ -21,11 +21,7 @@ HANDLE menuIdleEvent = nullptr;
 SetLayeredWindowAttributesFn setLayeredWindowAttributes = nullptr;
 PickerShell pickerShell = {};
 
-int CurrentRange() {
-  const int index = rangeIndex;
-  if (rangeSizes == nullptr || index < 0 || index >= rangeCount) return 1;
-  return rangeSizes[index];
-}
+int CurrentRange() { return currentRangeSize; }
 
 bool Suspended() { return pickerSuspended != 0; }
 bool Dragging() { return leftDrag || rightDrag; }

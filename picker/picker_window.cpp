@@ -1,5 +1,9 @@
 #include "picker/picker_window.h"
 
+#include <windowsx.h>
+
+#include <vector>
+
 #include "config/settings.h"
 #include "hookcore/hook_messages.h"
 #include "hookcore/velun_core.h"
@@ -21,10 +25,16 @@ namespace {
 constexpr char kPickerClass[] = "zq_velun_picker";
 constexpr char kPickerTitle[] = "ぬべらピッカー";
 constexpr UINT_PTR kRedrawTimer = 0;
-// Timers belong to the thread of their window: other threads ask the picker
-// thread to switch its timer (wParam: on).
-constexpr UINT kSwitchTimerMessage = 1129;
 constexpr UINT kRedrawInterval = 20;
+// The cursor and client positions and the picker's size are written on the
+// picker thread only: other threads ask it, as they must for its timer.
+constexpr UINT kSwitchTimerMessage = 1129;  // posted, wParam: on
+constexpr UINT kMoveMessage = 1130;         // sent: MovePicker
+constexpr UINT kResizeMessage = 1131;       // sent: UpdatePickerSize
+
+bool OnPickerThread() {
+  return GetWindowThreadProcessId(pickerWindow, nullptr) == GetCurrentThreadId();
+}
 
 void Repaint(HWND window) {
   InvalidateRect(window, nullptr, FALSE);
@@ -36,12 +46,7 @@ int SuspendMode() {
   return settings.EnableSpuitOnSuspend ? kHookSuspendedWithSpuit : kHookSuspended;
 }
 
-void SampleAtCursor() {
-  pickerColour = SampleColour(cursorPosition.x, cursorPosition.y, CurrentRange());
-  pickerTextColour = TextColourFor(pickerColour, settings.ThresholdText);
-}
-
-// Measures the widest text the format can produce.
+// Measures the widest text the format can produce, line by line.
 bool MeasureText(HWND window, int& width, int& height, int& lines) {
   char text[kFormatBufferSize] = {};
   ExpandFormat(text, pickerFormat, 0, 0, 0, 0, 0, 0, 0, 1);
@@ -49,22 +54,52 @@ bool MeasureText(HWND window, int& width, int& height, int& lines) {
   if (dc == nullptr) return false;
   HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
   width = height = 0;
-  lines = 1;
-  const char* start = text;
-  for (const char* p = text;; ++p) {
-    if (*p == '\n' || *p == '\0') {
-      SIZE extent = {};
-      GetTextExtentPoint32A(dc, start, static_cast<int>(p - start), &extent);
-      if (extent.cx > width) width = extent.cx;
-      if (extent.cy > height) height = extent.cy;
-      if (*p == '\0') break;
-      ++lines;
-      start = p + 1;
-    }
+  const std::vector<TextLine> split = PickerTextLines(text);
+  for (const TextLine& line : split) {
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc, text + line.start, line.length, &extent);
+    if (extent.cx > width) width = extent.cx;
+    if (extent.cy > height) height = extent.cy;
   }
+  lines = static_cast<int>(split.size());
   SelectObject(dc, oldFont);
   ReleaseDC(window, dc);
   return true;
+}
+
+MonitorArea MonitorUnder(POINT at) {
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoA(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &info))
+    return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+  return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+// Samples at cursor and, unless a hidden picker only samples for the spuit,
+// places the picker beside it. Picker thread only.
+void MoveTo(HWND window, POINT cursor) {
+  cursorPosition = cursor;
+  POINT client = cursor;
+  ScreenToClient(WindowFromPoint(cursor), &client);
+  clientPosition = client;
+  const std::uint32_t colour = SampleColour(cursor.x, cursor.y, CurrentRange());
+  pickerColour = colour;
+  pickerTextColour = TextColourFor(colour, settings.ThresholdText);
+  if (Suspended() && settings.EnableSpuitOnSuspend) return;
+
+  const PickerPoint at = PlacePicker(cursor.x, cursor.y, settings.CursorMarginX, settings.CursorMarginY,
+                                     pickerWidth, pickerHeight, MonitorUnder(cursor),
+                                     settings.AdjustPickerPosition != 0);
+  SetWindowPos(window, HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
+  Repaint(window);
+}
+
+// Whether mouse button vk is down now. The picker thread reads no mouse
+// messages of its own, and GetKeyState follows only those; the physical
+// state has the buttons the right way round once swapped buttons are undone.
+bool ButtonHeld(int vk) {
+  if (GetSystemMetrics(SM_SWAPBUTTON)) vk = vk == VK_LBUTTON ? VK_RBUTTON : VK_LBUTTON;
+  return (GetAsyncKeyState(vk) & 0x8000) != 0;
 }
 
 void StartDrag(std::atomic<int>& flag, const std::atomic<int>& other) {
@@ -85,16 +120,16 @@ void EndDrag(HWND window, std::atomic<int>& flag, const std::atomic<int>& other)
 
 bool MenuIdle() { return WaitForSingleObject(menuIdleEvent, 0) == WAIT_OBJECT_0; }
 
+// The hook runs before the system moves the cursor, so the report carries
+// the position that GetCursorPos may not give yet.
 void OnMouseMove(HWND window, LPARAM lParam) {
-  if (GetKeyState(VK_LBUTTON) < 0 && !leftDrag && !pickerLocked && MenuIdle())
-    StartDrag(leftDrag, rightDrag);
-  if (GetKeyState(VK_RBUTTON) < 0 && !rightDrag && !pickerLocked && MenuIdle())
-    StartDrag(rightDrag, leftDrag);
-  if ((!Suspended() || settings.EnableSpuitOnSuspend) && !pickerLocked && !Dragging())
-    MovePicker(window);
+  const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  if (ButtonHeld(VK_LBUTTON) && !leftDrag && !pickerLocked && MenuIdle()) StartDrag(leftDrag, rightDrag);
+  if (ButtonHeld(VK_RBUTTON) && !rightDrag && !pickerLocked && MenuIdle()) StartDrag(rightDrag, leftDrag);
+  if ((!Suspended() || settings.EnableSpuitOnSuspend) && !pickerLocked && !Dragging()) MoveTo(window, at);
   // The collect palette gathers the colours the cursor passes over.
   if (!Suspended() && !paletteShown && palettes[kCollectPalette].header.enabled) {
-    const std::uint32_t c = SampleColour(LOWORD(lParam), HIWORD(lParam), 1);
+    const std::uint32_t c = SampleColour(at.x, at.y, 1);
     PostMessageA(paletteWindow, PM_ADDCOLOR, 1, static_cast<LPARAM>(c));
   }
 }
@@ -115,7 +150,7 @@ void OnZoomInput(HWND window, WPARAM kind, LPARAM lParam) {
     MovePicker(window);
   } else if (kind == 1) {
     POINT p;
-    GetCursorPos(&p);
+    if (!readCursorPos(&p)) p = cursorPosition;  // where it last was
     switch (lParam) {
       case VK_LEFT: --p.x; break;
       case VK_UP: --p.y; break;
@@ -145,6 +180,8 @@ void OnDestroy(HWND window) {
 
 }  // namespace
 
+CursorReader readCursorPos = GetCursorPos;
+
 bool PickerHiddenByChoice() {
   return !settings.ShowPicker || settingsOpen || (paletteShown && settings.HidePicker);
 }
@@ -162,6 +199,8 @@ LRESULT CALLBACK PickerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_ERASEBKGND: return 0;
     case WM_TIMER: PickerTick(); return 0;
     case kSwitchTimerMessage: SetPickerTimer(static_cast<int>(wParam)); return 0;
+    case kMoveMessage: MovePicker(hwnd); return 0;
+    case kResizeMessage: UpdatePickerSize(hwnd); return 0;
     case UM_CLOSEPICKER: DestroyWindow(hwnd); return 0;
     case HCN_MOUSEMOVE: OnMouseMove(hwnd, lParam); return 0;
     case HCN_BUTTONUP: OnButtonUp(hwnd, wParam); return 0;
@@ -200,15 +239,20 @@ int CreatePicker(HWND parent) {
                                  nullptr);
   if (pickerWindow == nullptr) return -2;
   dragIdleEvent = CreateEventA(nullptr, TRUE, TRUE, nullptr);
-
-  PassSettingsToHookCore(0);
-  if (__SetVelunCore(pickerWindow) < 0) {
-    HWND refused = pickerWindow;
+  int result = 0;
+  if (dragIdleEvent == nullptr) {
+    result = -2;  // without it the main thread could not tell a drag from none
+  } else {
+    PassSettingsToHookCore(0);
+    if (__SetVelunCore(pickerWindow) < 0) result = -1;
+  }
+  if (result != 0) {
+    HWND failed = pickerWindow;
     pickerWindow = nullptr;
-    DestroyWindow(refused);
-    CloseHandle(dragIdleEvent);
+    DestroyWindow(failed);
+    if (dragIdleEvent != nullptr) CloseHandle(dragIdleEvent);
     dragIdleEvent = nullptr;
-    return -1;
+    return result;
   }
   pickerSuspended = -1;
   UpdatePickerSize(pickerWindow);
@@ -220,6 +264,10 @@ int CreatePicker(HWND parent) {
 
 void UpdatePickerSize(HWND window) {
   if (window == nullptr) return;
+  if (!OnPickerThread()) {
+    SendMessageA(window, kResizeMessage, 0, 0);
+    return;
+  }
   int width = pickerWidth;
   int height = pickerHeight;
   if (zoomActive && (settings.ZoomType == 0 || settings.ZoomType == 1)) {
@@ -240,22 +288,14 @@ void UpdatePickerSize(HWND window) {
 
 void MovePicker(HWND window) {
   if (window == nullptr) return;
-  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  if (!OnPickerThread()) {
+    SendMessageA(window, kMoveMessage, 0, 0);
+    return;
+  }
+  // Where the cursor cannot be read (a secure desktop), it stays where it was.
   POINT cursor;
-  GetCursorPos(&cursor);
-  cursorPosition = cursor;
-  POINT client = cursor;
-  ScreenToClient(WindowFromPoint(cursor), &client);
-  clientPosition = client;
-  SampleAtCursor();
-  if (Suspended() && settings.EnableSpuitOnSuspend) return;
-
-  const PickerPoint at = PlacePicker(cursor.x, cursor.y, settings.CursorMarginX, settings.CursorMarginY,
-                                     pickerWidth, pickerHeight, screenWidth, screenHeight,
-                                     settings.AdjustPickerPosition != 0);
-  SetWindowPos(window, HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
-  Repaint(window);
+  if (!readCursorPos(&cursor)) cursor = cursorPosition;
+  MoveTo(window, cursor);
 }
 
 void PickerTick() {
@@ -269,7 +309,7 @@ void PickerTick() {
 
 void SetPickerTimer(int on) {
   if (pickerWindow == nullptr) return;
-  if (GetWindowThreadProcessId(pickerWindow, nullptr) != GetCurrentThreadId()) {
+  if (!OnPickerThread()) {
     PostMessageA(pickerWindow, kSwitchTimerMessage, on, 0);
     return;
   }

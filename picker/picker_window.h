@@ -20,6 +20,11 @@ void SetPickerZoom(int on);
 void SetPickerLayered(int on);
 void OnShortcut(unsigned slot);
 
+// How the picker reads the cursor position: GetCursorPos, or a stand-in in
+// tests. FALSE when it cannot be read; the point is then not to be used.
+using CursorReader = BOOL(WINAPI*)(POINT*);
+extern CursorReader readCursorPos;
+
 // Whether the picker stays hidden whatever else: not wanted, the settings
 // open, or the palette window shown and hiding it.
 bool PickerHiddenByChoice();

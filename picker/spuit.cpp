@@ -10,6 +10,8 @@
 #include "picker/format.h"
 #include "picker/picker_state.h"
 
+BeepFn spuitBeep = MessageBeep;
+
 void Spuit() {
   if (settings.SpuitFormat[0] == '\0') return;
   const std::uint32_t colour = pickerColour;  // one sample for the text and the palette
@@ -20,7 +22,7 @@ void Spuit() {
 
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
   if (memory == nullptr) {
-    MessageBeep(MB_ICONHAND);
+    spuitBeep(MB_ICONHAND);
     return;
   }
   void* locked = GlobalLock(memory);
@@ -30,14 +32,14 @@ void Spuit() {
   }
   if (locked == nullptr || !OpenClipboard(pickerWindow)) {
     GlobalFree(memory);
-    MessageBeep(MB_ICONHAND);
+    spuitBeep(MB_ICONHAND);
     return;
   }
   EmptyClipboard();
   if (SetClipboardData(CF_TEXT, memory) == nullptr) GlobalFree(memory);  // still ours then
   CloseClipboard();
 
-  if (settings.BeepOnSpuit && (!paletteShown || !settings.MuteBeep)) MessageBeep(MB_OK);
+  if (settings.BeepOnSpuit && (!paletteShown || !settings.MuteBeep)) spuitBeep(MB_OK);
   if (palettes[kSpuitPalette].header.enabled)
     PostMessageA(paletteWindow, PM_ADDCOLOR, 0x10000, static_cast<LPARAM>(colour));
 }

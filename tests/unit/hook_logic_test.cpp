@@ -158,7 +158,8 @@ TEST_F(HookLogicTest, MovesCarryTheirPosition) {
 TEST_F(HookLogicTest, SuspendedModesKeepWhatAHiddenPickerNeeds) {
   config.binds[1] = Bind('P', 0, 0, 1);
   config.suspendMode = kHookSuspended;
-  EXPECT_TRUE(Of(Mouse(MouseEvent::Move)).empty());
+  EXPECT_EQ(Of(Mouse(MouseEvent::Move, kNothing, 1, 7, 8)), (Reports{{HCN_MOUSEMOVE, 0, 8u << 16 | 7u}}))
+      << "moves in every mode: the picker tells drags from moves";
   EXPECT_TRUE(Of(Mouse(MouseEvent::RightDown, kAlt)).empty()) << "no spuit";
   EXPECT_EQ(Of(Mouse(MouseEvent::RightUp, kAlt)), (Reports{{HCN_BUTTONUP, 517, 0}}));
   EXPECT_TRUE(Of(Key(113, true, kAlt)).empty()) << "no lock";

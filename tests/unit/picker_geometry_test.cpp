@@ -7,7 +7,9 @@
 namespace {
 
 TEST(PlacePicker, FlipsAtTheScreenEdges) {
-  auto at = [](int x, int y, bool adjust) { return PlacePicker(x, y, 20, 10, 120, 50, 1024, 768, adjust); };
+  auto at = [](int x, int y, bool adjust) {
+    return PlacePicker(x, y, 20, 10, 120, 50, MonitorArea{0, 0, 1024, 768}, adjust);
+  };
   PickerPoint p = at(1000, 740, true);
   EXPECT_EQ(p.x, 860);
   EXPECT_EQ(p.y, 680);
@@ -23,6 +25,47 @@ TEST(PlacePicker, FlipsAtTheScreenEdges) {
   p = at(884, 708, true);  // exactly fits: 884 + 20 + 120 = 1024
   EXPECT_EQ(p.x, 904);
   EXPECT_EQ(p.y, 718);
+}
+
+TEST(PlacePicker, FlipsAtTheEdgesOfTheMonitorUnderTheCursor) {
+  auto at = [](int x, int y, MonitorArea m) { return PlacePicker(x, y, 20, 10, 120, 50, m, true); };
+  // A monitor right of the primary: the picker stays right of the cursor
+  // until that monitor's own edge.
+  const MonitorArea right = {1024, 0, 2304, 1024};
+  PickerPoint p = at(1500, 500, right);
+  EXPECT_EQ(p.x, 1520);
+  EXPECT_EQ(p.y, 510);
+  p = at(2200, 1000, right);
+  EXPECT_EQ(p.x, 2060);
+  EXPECT_EQ(p.y, 940);
+  // Left of and above the primary: negative coordinates.
+  const MonitorArea left = {-1280, -200, 0, 824};
+  p = at(-1000, -100, left);
+  EXPECT_EQ(p.x, -980);
+  EXPECT_EQ(p.y, -90);
+  p = at(-50, 800, left);
+  EXPECT_EQ(p.x, -190);
+  EXPECT_EQ(p.y, 740);
+  // A short monitor below a tall one flips at its own bottom.
+  const MonitorArea below = {0, 768, 800, 1368};
+  p = at(100, 1340, below);
+  EXPECT_EQ(p.y, 1280);
+}
+
+TEST(PickerTextLines, SplitAtLineFeedsOnly) {
+  auto lines = [](const char* text) {
+    std::vector<std::pair<int, int>> out;
+    for (const TextLine& l : PickerTextLines(text)) out.push_back({l.start, l.length});
+    return out;
+  };
+  using L = std::vector<std::pair<int, int>>;
+  EXPECT_EQ(lines(""), (L{{0, 0}}));
+  EXPECT_EQ(lines("abc"), (L{{0, 3}}));
+  // The CR stays with its line, the LF is not measured, the last line counts.
+  EXPECT_EQ(lines("ab\r\ncd\r\nefg"), (L{{0, 3}, {4, 3}, {8, 3}}));
+  EXPECT_EQ(lines("ab\n"), (L{{0, 2}, {3, 0}}));
+  EXPECT_EQ(lines("\n\nx"), (L{{0, 0}, {1, 0}, {2, 1}}));
+  EXPECT_EQ(lines("a\rb"), (L{{0, 3}})) << "a lone CR splits nothing";
 }
 
 TEST(ZoomPickerSide, FromTheLevelOrFixed) {

@@ -195,6 +195,26 @@ TEST_F(SettingsFileTest, RangeFile) {
   }
 }
 
+// The picker thread reads only the published size of the current entry.
+TEST_F(SettingsFileTest, TheCurrentRangeSizeFollowsListAndIndex) {
+  store.files["range.dat"] = Ints({3, 2, 1, 9, 101});
+  Load();
+  EXPECT_EQ(currentRangeSize, 101);
+  SetRangeIndex(1);
+  EXPECT_EQ(rangeIndex, 1);
+  EXPECT_EQ(currentRangeSize, 9);
+  SetRangeIndex(3);  // no such entry: nothing changes
+  EXPECT_EQ(rangeIndex, 1);
+  EXPECT_EQ(currentRangeSize, 9);
+  const std::int32_t sizes[] = {3, 5};
+  ASSERT_TRUE(SetRangeList(sizes, 2, 0));
+  EXPECT_EQ(currentRangeSize, 3);
+  EXPECT_FALSE(SetRangeList(sizes, 0, 0));
+  EXPECT_EQ(currentRangeSize, 3) << "a refused list changes nothing";
+  FreeRangeList();
+  EXPECT_EQ(currentRangeSize, 1);
+}
+
 TEST_F(SettingsFileTest, KeyConfigFile) {
   // 24 bytes: the first two records, for slots 0 and 2.
   Bytes b = Ints({65, 0x0101, 0, 66, 0x01000000, 0x01});

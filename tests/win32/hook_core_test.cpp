@@ -196,7 +196,7 @@ TEST_F(HookCoreTest, SuspendedModes) {
   std::vector<Recorded> got = reports.Take();
   Reports r;
   for (const Recorded& m : got) r.push_back({m.message, static_cast<std::uint32_t>(m.wParam), 0});
-  EXPECT_EQ(r, (Reports{{HCN_SHORTCUT, 1, 0}, {HCN_SHORTCUTUP, 1, 0}, {HCN_BUTTONUP, 517, 0}}));
+  EXPECT_EQ(r, (Reports{{HCN_MOUSEMOVE, 0, 0}, {HCN_SHORTCUT, 1, 0}, {HCN_SHORTCUTUP, 1, 0}, {HCN_BUTTONUP, 517, 0}}));
 
   __SetVelunSuspend(1);
   MoveMouse(510, 400);

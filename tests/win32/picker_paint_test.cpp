@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "config/settings.h"
+#include "picker/colour.h"
 #include "picker/picker_paint.h"
 #include "picker/picker_state.h"
 #include "test_window.h"
@@ -40,6 +41,17 @@ class Canvas {
   HGDIOBJ old_;
 };
 
+// The screen's device context for the zoom view, for one test.
+class ScreenDc {
+ public:
+  ScreenDc() : dc_(GetDC(nullptr)) {}
+  ~ScreenDc() { ReleaseDC(nullptr, dc_); }
+  operator HDC() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 class PickerPaintTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -50,57 +62,149 @@ class PickerPaintTest : public ::testing::Test {
     cursorPosition = {100, 100};
     pickerColour = 0x123456;
   }
-  void TearDown() override { settings = Settings{}; }
+  void TearDown() override {
+    settings = Settings{};
+    zoomActive = 0;
+    std::memset(pickerFormat, 0, sizeof pickerFormat);
+  }
+  ScreenDc screen;
 };
 
 TEST_F(PickerPaintTest, ZoomViewMagnifiesAroundTheCursor) {
-  PatternWindow screen(Tiles);
+  PatternWindow pattern(Tiles);
   Canvas canvas(65, 65);
-  DrawZoomView(canvas.dc(), 65, 65);
+  ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, 65, 65));
   // The cursor's pixel fills 32-39; the block starts 4 pixels up and left.
   for (int x : {32, 35, 39}) EXPECT_EQ(canvas.at(x, 36), Tiles(100, 100)) << x;
   EXPECT_EQ(canvas.at(40, 36), Tiles(101, 100));
+  EXPECT_EQ(canvas.at(31, 36), Tiles(99, 100));
   EXPECT_EQ(canvas.at(4, 4), Tiles(96, 96));
   EXPECT_EQ(canvas.at(0, 10), GetSysColor(COLOR_3DLIGHT)) << "frame";
   EXPECT_EQ(canvas.at(64, 10), GetSysColor(COLOR_BTNSHADOW));
 
   settings.DrawGridOnZoom = 1;
-  settings.ShowColorOnZoom = 1;
-  DrawZoomView(canvas.dc(), 65, 65);
-  EXPECT_EQ(canvas.at(32, 20), GetSysColor(COLOR_BTNSHADOW)) << "a grid line on a pixel's first column";
+  ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, 65, 65));
+  for (int x : {8, 16, 32, 56})
+    EXPECT_EQ(canvas.at(x, 20), GetSysColor(COLOR_BTNSHADOW)) << "a grid line on a pixel's first column, " << x;
   EXPECT_EQ(canvas.at(33, 20), Tiles(100, 98));
-  EXPECT_EQ(canvas.at(20, 3), 0x123456u) << "the swatch";
+  EXPECT_EQ(canvas.at(20, 24), GetSysColor(COLOR_BTNSHADOW)) << "and on its first row";
+}
+
+// The cursor's pixel for each geometry of the zoom view: the columns it
+// fills, read from the pixels.
+TEST_F(PickerPaintTest, TheCursorsPixelForEachSizeAndLevel) {
+  PatternWindow pattern(Tiles);
+  struct Case {
+    int side, level, first, last;
+  };
+  for (const Case& c : {Case{41, 2, 20, 21}, Case{81, 3, 40, 42}, Case{81, 7, 39, 45}, Case{84, 4, 42, 45},
+                        Case{65, 8, 32, 39}}) {
+    settings.ZoomLevel = c.level;
+    Canvas canvas(c.side, c.side);
+    ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, c.side, c.side));
+    const int y = (c.first + c.last) / 2;
+    for (int x = c.first; x <= c.last; ++x)
+      EXPECT_EQ(canvas.at(x, y), Tiles(100, 100)) << "side " << c.side << " level " << c.level << " x " << x;
+    EXPECT_EQ(canvas.at(c.first - 1, y), Tiles(99, 100)) << "side " << c.side << " level " << c.level;
+    EXPECT_EQ(canvas.at(c.last + 1, y), Tiles(101, 100)) << "side " << c.side << " level " << c.level;
+  }
+}
+
+TEST_F(PickerPaintTest, SwatchSpansTheTopEighthOfTheMiddleHalf) {
+  PatternWindow pattern(Tiles);
+  Canvas canvas(65, 65);
+  settings.ShowColorOnZoom = 1;
+  ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, 65, 65));
+  // x 16-48, y 0-7, outlined in the shadow colour.
+  EXPECT_EQ(canvas.at(20, 3), 0x123456u);
+  EXPECT_EQ(canvas.at(47, 6), 0x123456u);
   EXPECT_EQ(canvas.at(16, 3), GetSysColor(COLOR_BTNSHADOW));
-  EXPECT_NE(canvas.at(20, 9), 0x123456u) << "the swatch ends at row 7";
+  EXPECT_EQ(canvas.at(48, 3), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(canvas.at(20, 7), GetSysColor(COLOR_BTNSHADOW)) << "its bottom edge is row 7";
+  EXPECT_EQ(canvas.at(20, 8), Tiles(98, 97)) << "row 8 is the magnified screen again";
+  EXPECT_EQ(canvas.at(15, 3), Tiles(97, 96));
+  EXPECT_EQ(canvas.at(49, 3), Tiles(102, 96));
 }
 
 TEST_F(PickerPaintTest, ZoomViewDrawsTheArrowAtTheCursor) {
-  PatternWindow screen([](int, int) { return 0x00FF00u; });
+  PatternWindow pattern([](int, int) { return 0x00FF00u; });
   Canvas canvas(65, 65);
   settings.DrawArrowOnZoom = 1;
-  DrawZoomView(canvas.dc(), 65, 65);
+  ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, 65, 65));
   // The arrow's tip sits on the cursor's pixel; far corners keep the screen.
   EXPECT_NE(canvas.at(35, 35), 0x00FF00u);
   EXPECT_EQ(canvas.at(4, 4), 0x00FF00u);
   EXPECT_EQ(canvas.at(60, 12), 0x00FF00u);
 }
 
+// Without a screen device context nothing is drawn: the window keeps its
+// last picture instead of an undrawn bitmap.
+TEST_F(PickerPaintTest, NoScreenLeavesTheLastPicture) {
+  Canvas canvas(65, 65);
+  RECT all = {0, 0, 65, 65};
+  HBRUSH red = CreateSolidBrush(0x0000FF);
+  FillRect(canvas.dc(), &all, red);
+  DeleteObject(red);
+  zoomActive = 1;
+  DrawPicker(canvas.dc(), nullptr, 65, 65);
+  for (int y = 0; y < 65; y += 8)
+    for (int x = 0; x < 65; x += 8) EXPECT_EQ(canvas.at(x, y), 0x0000FFu) << x << "," << y;
+  // With one, the zoom view replaces it.
+  PatternWindow pattern(Tiles);
+  DrawPicker(canvas.dc(), screen, 65, 65);
+  EXPECT_EQ(canvas.at(35, 35), Tiles(100, 100));
+}
+
+// The bounding box of the pixels of colour c.
+RECT Extent(const Canvas& canvas, int w, int h, COLORREF c) {
+  RECT r = {w, h, -1, -1};
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      if (canvas.at(x, y) == c) {
+        r.left = x < r.left ? x : r.left;
+        r.top = y < r.top ? y : r.top;
+        r.right = x > r.right ? x : r.right;
+        r.bottom = y > r.bottom ? y : r.bottom;
+      }
+  return r;
+}
+
 TEST_F(PickerPaintTest, NormalViewIsTheColourWithTextAndFrame) {
   std::strcpy(pickerFormat, "%rx");
   pickerColour = 0;
+  pickerTextColour = TextColourFor(0, 428);
+  ASSERT_EQ(pickerTextColour, 0xFFFFFFu) << "black gets white text";
+  Canvas canvas(60, 30);
+  DrawPickerView(canvas.dc(), 60, 30);
+  EXPECT_EQ(canvas.at(59, 0), GetSysColor(COLOR_3DLIGHT)) << "top-right corner is light";
+  EXPECT_EQ(canvas.at(0, 29), GetSysColor(COLOR_BTNSHADOW)) << "bottom-left corner is dark";
+  EXPECT_EQ(canvas.at(50, 25), 0u);
+  const RECT text = Extent(canvas, 60, 30, 0xFFFFFF);
+  ASSERT_GE(text.right, text.left) << "no white text";
+
+  // The text starts at the margins + 1: the same text without margins
+  // stands exactly (4, 2) further up and left.
+  settings.WindowMarginX = 0;
+  settings.WindowMarginY = 0;
+  DrawPickerView(canvas.dc(), 60, 30);
+  const RECT bare = Extent(canvas, 60, 30, 0xFFFFFF);
+  EXPECT_EQ(text.left - bare.left, 4);
+  EXPECT_EQ(text.top - bare.top, 2);
+  EXPECT_GE(bare.left, 1) << "inside the frame";
+}
+
+TEST_F(PickerPaintTest, TextLinesFollowTheLineBreaks) {
+  std::strcpy(pickerFormat, "%rx\r\n%rx");
+  pickerColour = 0;
   pickerTextColour = 0xFFFFFF;
-  Canvas canvas(40, 20);
-  DrawPickerView(canvas.dc(), 40, 20);
-  EXPECT_EQ(canvas.at(39, 0), GetSysColor(COLOR_3DLIGHT)) << "top-right corner is light";
-  EXPECT_EQ(canvas.at(0, 19), GetSysColor(COLOR_BTNSHADOW)) << "bottom-left corner is dark";
-  EXPECT_EQ(canvas.at(30, 15), 0u);
-  int white = 0;
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 40; ++x) white += canvas.at(x, y) == 0xFFFFFFu;
-  EXPECT_GT(white, 5) << "the text is drawn in white on black";
-  for (int y = 1; y < 3; ++y)
-    for (int x = 1; x < 5; ++x) EXPECT_EQ(canvas.at(x, y), 0u) << "the text starts inside the margins";
-  std::memset(pickerFormat, 0, sizeof pickerFormat);
+  Canvas canvas(60, 40);
+  DrawPickerView(canvas.dc(), 60, 40);
+  const RECT two = Extent(canvas, 60, 40, 0xFFFFFF);
+  std::strcpy(pickerFormat, "%rx");
+  DrawPickerView(canvas.dc(), 60, 40);
+  const RECT one = Extent(canvas, 60, 40, 0xFFFFFF);
+  EXPECT_EQ(two.left, one.left);
+  EXPECT_GT(two.bottom - two.top, 2 * (one.bottom - one.top)) << "a second line below the first";
 }
 
 }  // namespace
