@@ -8,6 +8,7 @@
 #include "input.h"
 #include "palette/palette_model.h"
 #include "palette/palette_state.h"
+#include "picker_harness.h"
 #include "picker/picker_state.h"
 #include "picker/picker_window.h"
 #include "resources/program_module.h"
@@ -31,24 +32,14 @@ void PickerFixture::SetUp() {
 }
 
 void PickerFixture::StartPicker() {
-  pickerReadyEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  DWORD id = 0;
-  thread_ = CreateThread(nullptr, 0, PickerThreadMain, nullptr, 0, &id);
-  ASSERT_NE(thread_, nullptr);
-  const HANDLE waits[2] = {pickerReadyEvent, thread_};
-  WaitForMultipleObjects(2, waits, FALSE, 10000);
-  CloseHandle(pickerReadyEvent);
-  pickerReadyEvent = nullptr;
-  ASSERT_NE(pickerWindow, nullptr) << "the picker was not created";
-  SetPickerSuspend(settings.ShowPicker ? 0 : 1, 0);
+  thread_ = StartPickerThread();
+  ASSERT_NE(thread_, nullptr) << "the picker was not created";
 }
 
 void PickerFixture::TearDown() {
   ReleaseEverything();
-  if (pickerWindow != nullptr) SendMessageA(pickerWindow, UM_CLOSEPICKER, 0, 0);
   if (thread_ != nullptr) {
-    EXPECT_EQ(WaitForSingleObject(thread_, 5000), WAIT_OBJECT_0) << "the picker thread did not end";
-    CloseHandle(thread_);
+    EXPECT_TRUE(StopPickerThread(thread_)) << "the picker thread did not end";
   }
   CloseHandle(menuIdleEvent);
   menuIdleEvent = nullptr;

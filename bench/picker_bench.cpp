@@ -1,0 +1,221 @@
+// The picker's speed under Wine: from a move report to the moved and
+// repainted picker, the zoom view's paint, and the drawing and window
+// objects left behind by many paints and zoom switches.
+// Run: wine picker_bench.exe (with a display).
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "common/memory_store.h"
+#include "config/settings.h"
+#include "config/settings_file.h"
+#include "hookcore/hook_messages.h"
+#include "picker/picker_geometry.h"
+#include "picker/picker_paint.h"
+#include "picker/picker_state.h"
+#include "picker/picker_window.h"
+#include "picker_harness.h"
+#include "resources/program_module.h"
+#include "test_window.h"
+
+namespace {
+
+double Now() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+std::uint32_t Gradient(int x, int y) {
+  return static_cast<std::uint32_t>((x * 255 / 1024) | ((y * 255 / 768) << 8) | (((x + y) & 0xFF) << 16));
+}
+
+// A move report sent to the picker returns once the picker has sampled,
+// moved and repainted. Alternating places make every report a real move.
+double MoveToRepaint(int range) {
+  const std::int32_t sizes[] = {range};
+  SetRangeList(sizes, 1, 0);
+  std::vector<double> times;
+  for (int i = 0; i < 400; ++i) {
+    const int x = 200 + (i % 2) * 300 + (i % 7);
+    const int y = 200 + (i % 3) * 100;
+    const double t0 = Now();
+    SendMessageA(pickerWindow, HCN_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    if (i >= 20) times.push_back(Now() - t0);
+  }
+  return Median(times);
+}
+
+// The two window operations every move makes, alone: moving the painted
+// picker, and one repaint through WM_PAINT.
+double MoveAlone() {
+  std::vector<double> times;
+  for (int i = 0; i < 400; ++i) {
+    const double t0 = Now();
+    SetWindowPos(pickerWindow, HWND_TOP, 220 + (i % 2) * 300, 210 + (i % 3) * 100, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
+    if (i >= 20) times.push_back(Now() - t0);
+  }
+  return Median(times);
+}
+
+double RepaintAlone() {
+  std::vector<double> times;
+  for (int i = 0; i < 400; ++i) {
+    const double t0 = Now();
+    RedrawWindow(pickerWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (i >= 20) times.push_back(Now() - t0);
+  }
+  return Median(times);
+}
+
+double SendOverhead() {
+  std::vector<double> times;
+  for (int i = 0; i < 400; ++i) {
+    const double t0 = Now();
+    SendMessageA(pickerWindow, WM_NULL, 0, 0);
+    times.push_back(Now() - t0);
+  }
+  return Median(times);
+}
+
+// One zoom paint of the picker at level L: the screen block stretched with
+// the arrow, the grid and the frame, drawn off-screen and copied.
+double ZoomPaint(int level) {
+  settings.ZoomLevel = level;
+  const int side = ZoomPickerSide(0, level, 80);
+  HDC screen = GetDC(nullptr);
+  HDC target = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, side, side);
+  HGDIOBJ old = SelectObject(target, bitmap);
+  std::vector<double> times;
+  for (int i = 0; i < 300; ++i) {
+    const double t0 = Now();
+    DrawPicker(target, screen, side, side);
+    if (i >= 20) times.push_back(Now() - t0);
+  }
+  SelectObject(target, old);
+  DeleteObject(bitmap);
+  DeleteDC(target);
+  ReleaseDC(nullptr, screen);
+  return Median(times);
+}
+
+// Wine's GetGuiResources always answers 0. There the bench counts what is
+// still free instead: GDI handles until creation fails (all given back at
+// once), and the windows of this process for USER objects, the only kind
+// the picker makes.
+int FreeGdiHandles() {
+  std::vector<HBRUSH> brushes;
+  for (;;) {
+    HBRUSH b = CreateSolidBrush(0x123456);
+    if (b == nullptr || brushes.size() > 200000) {
+      if (b != nullptr) DeleteObject(b);
+      break;
+    }
+    brushes.push_back(b);
+  }
+  for (HBRUSH b : brushes) DeleteObject(b);
+  return static_cast<int>(brushes.size());
+}
+
+BOOL CALLBACK CountOwn(HWND hwnd, LPARAM count) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == GetCurrentProcessId()) {
+    ++*reinterpret_cast<int*>(count);
+    EnumChildWindows(hwnd, CountOwn, count);
+  }
+  return TRUE;
+}
+
+struct Objects {
+  int gdi, user;
+};
+
+Objects Count(bool stub) {
+  if (!stub)
+    return {static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)),
+            static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))};
+  int windows = 0;
+  EnumWindows(CountOwn, reinterpret_cast<LPARAM>(&windows));
+  return {FreeGdiHandles(), windows};
+}
+
+void Repaints(int n) {
+  for (int i = 0; i < n; ++i) RedrawWindow(pickerWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+}  // namespace
+
+int main() {
+  appInstance = GetModuleHandleA(nullptr);
+  MemoryStore none;
+  LoadSettingsFrom(none);
+  settings.DrawArrowOnZoom = 1;
+  settings.DrawGridOnZoom = 1;
+  menuIdleEvent = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+  PatternWindow screen(Gradient);
+
+  std::printf("zoom paint, arrow and grid on (median of 280, ms)\n");
+  zoomActive = 1;
+  cursorPosition = {400, 300};
+  for (int level : {2, 8, 16}) {
+    const int side = ZoomPickerSide(0, level, 80);
+    std::printf("  x%-2d  %3d x %-3d  %.3f\n", level, side, side, ZoomPaint(level));
+  }
+  zoomActive = 0;
+  settings.ZoomLevel = 8;
+
+  HANDLE thread = StartPickerThread();
+  if (thread == nullptr) {
+    std::printf("the picker could not be started\n");
+    return 1;
+  }
+  std::printf("move report to moved and repainted picker (median of 380, ms)\n");
+  const double overhead = SendOverhead();
+  for (int range : {1, 101}) std::printf("  range %-3d  %.3f\n", range, MoveToRepaint(range));
+  std::printf("  of which a bare cross-thread send  %.3f\n", overhead);
+  std::printf("  the window's move alone (sent)     %.3f\n", MoveAlone());
+  std::printf("  one repaint alone (sent)           %.3f\n", RepaintAlone());
+  SetDefaultRangeList();
+
+  const bool stub = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS) == 0;
+  const Objects before = Count(stub);
+  Repaints(10000);
+  const Objects afterNormal = Count(stub);
+  SetPickerZoom(1);
+  Repaints(10000);
+  SetPickerZoom(0);
+  const Objects afterZoom = Count(stub);
+  for (int i = 0; i < 1000; ++i) {
+    SetPickerZoom(1);
+    SetPickerZoom(0);
+  }
+  const Objects afterSwitches = Count(stub);
+  std::printf("objects (%s)\n", stub ? "Wine: free GDI handles, windows of the process"
+                                     : "GetGuiResources: GDI, USER");
+  std::printf("  before                         %6d %4d\n", before.gdi, before.user);
+  std::printf("  after 10000 normal-view paints %6d %4d\n", afterNormal.gdi, afterNormal.user);
+  std::printf("  after 10000 zoom-view paints   %6d %4d\n", afterZoom.gdi, afterZoom.user);
+  std::printf("  after 1000 zoom on/off cycles  %6d %4d\n", afterSwitches.gdi, afterSwitches.user);
+  const bool flat = before.gdi == afterSwitches.gdi && before.user == afterSwitches.user &&
+                    before.gdi == afterNormal.gdi && before.gdi == afterZoom.gdi;
+  std::printf("  %s\n", flat ? "flat" : "NOT FLAT");
+
+  StopPickerThread(thread);
+  CloseHandle(menuIdleEvent);
+  return flat ? 0 : 1;
+}

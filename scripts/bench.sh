@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# Runs every benchmark and prints its figures: the native ones, then under
+# Wine in a private X server the sampling, picker and palette benchmarks,
+# and velun's CPU use while the mouse rests against a program that only
+# reads one pixel on a 20 ms timer.
+#   scripts/bench.sh            everything
+#   scripts/bench.sh --idle S   the CPU comparison over S seconds (default 10)
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+idle_seconds=10
+if [ "${1:-}" = "--idle" ]; then idle_seconds=${2:-10}; fi
+
+bash scripts/setup.sh || exit 1
+for preset in native win32; do
+  cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" >/dev/null || {
+    echo "build of $preset failed"
+    exit 1
+  }
+done
+
+. scripts/wine-env.sh
+. scripts/xvfb.sh
+cleanup() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  stop_xvfb
+}
+trap cleanup EXIT
+start_xvfb || exit 1
+"$WINESERVER" -k >/dev/null 2>&1 || true
+"$WINESERVER" -w >/dev/null 2>&1 || true
+"$WINESERVER" -p >/dev/null 2>&1
+"$WINE" cmd /c exit >/dev/null 2>&1 </dev/null
+
+out=$root/build/bench
+mkdir -p "$out"
+
+echo "== native"
+build/native/bench/format_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |
+  grep -E 'median|^Benchmark|^-'
+[ -x build/native/bench/palette_bench ] &&
+  build/native/bench/palette_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |
+  grep -E 'median|^Benchmark|^-'
+
+# Wine programs write to files: a pipe could be held by the prefix's services.
+run_wine() {
+  local exe=$1
+  (cd "$(dirname "$exe")" && "$WINE" "./$(basename "$exe")" >"$out/$(basename "$exe").txt" 2>&1 </dev/null)
+  cat "$out/$(basename "$exe").txt"
+}
+echo "== sampling (Wine)"
+run_wine build/win32/bench/sample_bench.exe
+echo "== picker (Wine)"
+run_wine build/win32/bench/picker_bench.exe
+if [ -f build/win32/bench/palette_window_bench.exe ]; then
+  echo "== palette window (Wine)"
+  run_wine build/win32/bench/palette_window_bench.exe
+fi
+
+# CPU while the mouse rests, measured from outside: the process's user and
+# system ticks over the window, as /proc gives them for the Wine process.
+ticks_of() {
+  awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0
+}
+pid_of() {
+  local name=$1 pid=""
+  for _ in $(seq 50); do
+    pid=$(pgrep -n -f "$name" || true)
+    [ -n "$pid" ] && break
+    sleep 0.1
+  done
+  echo "$pid"
+}
+idle_cpu() {
+  local dir=$1 exe=$2 pid before after server_before server_after
+  (cd "$dir" && exec "$WINE" "$exe" >/dev/null 2>&1 </dev/null) &
+  pid=$(pid_of "$exe")
+  sleep 3  # start-up is not rest
+  before=$(ticks_of "$pid")
+  server_before=$(ticks_of "$(pgrep -n wineserver)")
+  sleep "$idle_seconds"
+  after=$(ticks_of "$pid")
+  server_after=$(ticks_of "$(pgrep -n wineserver)")
+  kill "$pid" 2>/dev/null
+  wait 2>/dev/null
+  local hz
+  hz=$(getconf CLK_TCK)
+  awk -v t=$((after - before)) -v s=$((server_after - server_before)) -v hz="$hz" -v sec="$idle_seconds" \
+    'BEGIN { printf "%.2f %.2f\n", 100 * t / hz / sec, 100 * s / hz / sec }'
+}
+echo "== CPU at rest over ${idle_seconds} s (Wine; % of one core; the Wine server beside it)"
+program=$out/idle
+rm -rf "$program" && mkdir -p "$program"
+cp build/win32/bin/velun.exe build/win32/bin/lumet.dll build/win32/bin/VELUN.DLL "$program/"
+cp build/win32/bench/pixel_floor.exe "$program/"
+read -r floor floor_server < <(idle_cpu "$program" pixel_floor.exe)
+read -r velun velun_server < <(idle_cpu "$program" velun.exe)
+printf '  one pixel on a 20 ms timer  %6.2f %%  (server %.2f %%)\n' "$floor" "$floor_server"
+printf '  velun, defaults             %6.2f %%  (server %.2f %%)\n' "$velun" "$velun_server"
+awk -v v="$velun" -v f="$floor" 'BEGIN { if (f > 0) printf "  ratio %.2f (goal at most 1.2)\n", v / f }'
