@@ -7,6 +7,7 @@
 #include "config/settings_store.h"
 #include "palette/palette_state.h"
 #include "palette/palette_window.h"
+#include "picker/picker_state.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
 
@@ -48,14 +49,20 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return -1;
   }
 
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (IsDialogMessageA(mainWindow, &msg)) continue;
-    if (paletteAccelerators != nullptr && TranslateAcceleratorA(paletteWindow, paletteAccelerators, &msg))
+  // A failed GetMessage leaves msg as it was: zero, never garbage.
+  MSG msg = {};
+  BOOL got;
+  while ((got = GetMessageA(&msg, nullptr, 0, 0)) > 0) {
+    // Only keys concern the dialog and the accelerators. Asking for every
+    // message costs a server call each under Wine, and the collect palette
+    // brings many.
+    const bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
+    if (key && settingsOpen && IsDialogMessageA(mainWindow, &msg)) continue;
+    if (key && paletteAccelerators != nullptr && TranslateAcceleratorA(paletteWindow, paletteAccelerators, &msg))
       continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
   CloseHandle(mutex);
-  return static_cast<int>(msg.wParam);
+  return got < 0 ? -1 : static_cast<int>(msg.wParam);
 }

@@ -8,6 +8,8 @@
 #include "config/settings.h"
 #include "config/settings_store.h"
 #include "keybind/lumet.h"
+#include "palette/palette_list.h"
+#include "palette/palette_model.h"
 #include "palette/palette_state.h"
 #include "palette/palette_window.h"
 #include "picker/picker_state.h"
@@ -125,6 +127,7 @@ void OnDestroy() {
     pickerThread = nullptr;
   }
   SetPlacementWindow(nullptr);
+  SetPaletteChangedHandler(nullptr);
   if (paletteWindow != nullptr) DestroyWindow(paletteWindow);
   paletteWindow = nullptr;
   RemoveTrayIcon();
@@ -182,6 +185,7 @@ int InitMainWindow(HWND window) {
                work.top + (work.bottom - work.top - kFrameHeight) / 2, kFrameWidth, kFrameHeight,
                SWP_NOZORDER);
   paletteShell.openSettings = PostOpenSettings;
+  SetPaletteChangedHandler(OnPaletteChanged);
   if (CreatePaletteWindow() != 0) return -2;
   SetPlacementWindow(paletteWindow);
   BuildTrayMenu();

@@ -16,7 +16,32 @@ int Green(std::uint32_t c) { return static_cast<int>((c >> 8) & 0xFF); }
 int Blue(std::uint32_t c) { return static_cast<int>((c >> 16) & 0xFF); }
 int Abs(int v) { return v < 0 ? -v : v; }
 
-bool Within(int entry, int colour, int t) { return entry - t <= colour && colour <= entry + t; }
+// Whether one of the n entries lies within t of colour in every channel.
+// Runs on every mouse move with the collect palette on, over up to 1000
+// entries: whole blocks are scanned without branches, which the compiler
+// turns into vector code, and the search stops after the first block with
+// a match. |d| <= t is d + t in 0..2t, one unsigned comparison. A
+// hand-edited threshold outside 0-254 decides it at once.
+bool AnyNear(const std::uint32_t* e, int n, std::uint32_t colour, std::int32_t t) {
+  if (t < 0 || n <= 0) return false;
+  if (t >= 255) return true;
+  const int r = Red(colour), g = Green(colour), b = Blue(colour);
+  const unsigned width = 2u * static_cast<unsigned>(t);
+  auto near = [&](std::uint32_t x) {
+    return (static_cast<unsigned>(Red(x) - r + t) <= width) & (static_cast<unsigned>(Green(x) - g + t) <= width) &
+           (static_cast<unsigned>(Blue(x) - b + t) <= width);
+  };
+  constexpr int kBlock = 64;
+  int i = 0;
+  for (; i + kBlock <= n; i += kBlock) {
+    unsigned found = 0;
+    for (int k = 0; k < kBlock; ++k) found |= near(e[i + k]);
+    if (found) return true;
+  }
+  for (; i < n; ++i)
+    if (near(e[i])) return true;
+  return false;
+}
 
 void Notify(int palette, PaletteChange change) {
   if (changedHandler != nullptr) changedHandler(palette, change);
@@ -70,12 +95,7 @@ int AddPaletteColor(std::uint32_t colour, int palette, int moveMode) {
     }
   } else {
     if (h.count > 0 && e[0] == colour) return 0;
-    const int t = h.threshold;
-    for (int i = 0; i < n; ++i) {
-      if (Within(Red(e[i]), Red(colour), t) && Within(Green(e[i]), Green(colour), t) &&
-          Within(Blue(e[i]), Blue(colour), t))
-        return 0;
-    }
+    if (AnyNear(e, n, colour, h.threshold)) return 0;
   }
 
   if (h.count >= h.capacity) h.count = h.capacity - 1;  // the oldest colours drop out

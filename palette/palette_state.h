@@ -1,5 +1,6 @@
-// What the picker thread knows of the palette window: where to post colours
-// and whether the window is shown. The palette window owns these.
+// The palette window's state: what the picker thread knows of it (where to
+// post colours, whether it is shown) and its controls. The palette window
+// owns these.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +18,12 @@ inline std::atomic<int> paletteShown{0};
 // flip it, closing the window clears it. It shows only while the settings
 // are closed.
 inline std::atomic<int> paletteWanted{0};
+
+// The window's controls: the tab control, the list (the tab control's
+// child) and the status bar. Main thread only.
+inline HWND paletteTab = nullptr;
+inline HWND paletteList = nullptr;
+inline HWND paletteStatus = nullptr;
 
 // Posted, never sent, to the palette window: lParam the colour, wParam's low
 // word the palette, its high word the move mode.

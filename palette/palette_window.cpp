@@ -1,6 +1,10 @@
 #include "palette/palette_window.h"
 
+#include <commctrl.h>
+
 #include "config/settings.h"
+#include "palette/palette_copy.h"
+#include "palette/palette_list.h"
 #include "palette/palette_model.h"
 #include "palette/palette_state.h"
 #include "picker/picker_state.h"
@@ -16,20 +20,187 @@ namespace {
 constexpr char kPaletteClass[] = "zq_velun_palette";
 constexpr char kPaletteTitle[] = "ぬべらパレット";
 
+WNDPROC tabProcedure = nullptr;
+
+// The list is the tab control's child: its drawing and notifications go on
+// to the palette window.
+LRESULT CALLBACK TabSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_CONTEXTMENU:
+      SendMessageA(GetParent(hwnd), msg, wParam, lParam);
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDC_PALETTE_LIST) {
+        SendMessageA(GetParent(hwnd), msg, wParam, lParam);
+        return 0;
+      }
+      break;
+  }
+  return CallWindowProcA(tabProcedure, hwnd, msg, wParam, lParam);
+}
+
+void LayoutPaletteWindow(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  RECT bar;
+  GetWindowRect(paletteStatus, &bar);
+  MoveWindow(paletteTab, 0, 0, client.right, client.bottom - (bar.bottom - bar.top), TRUE);
+  RECT display;
+  GetClientRect(paletteTab, &display);
+  SendMessageA(paletteTab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  // The list is the tab control's child: its display area is where it goes.
+  MoveWindow(paletteList, display.left, display.top, display.right - display.left,
+             display.bottom - display.top, TRUE);
+  MapWindowPoints(paletteTab, window, reinterpret_cast<POINT*>(&display), 2);
+  const int r = display.right;
+  const int parts[3] = {r - 120, r - 50, r};
+  SendMessageA(paletteStatus, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+}
+
+void OnSize(HWND window, WPARAM wParam, LPARAM lParam) {
+  SendMessageA(paletteStatus, WM_SIZE, wParam, lParam);
+  LayoutPaletteWindow(window);
+}
+
 void OnClose() {
   paletteWanted = 0;
   ShowPalette(0);
+}
+
+void SelectTab(int tab) {
+  if (tab != kSpuitPalette && tab != kCollectPalette) return;
+  SendMessageA(paletteTab, TCM_SETCURSEL, tab, 0);  // raises no TCN_SELCHANGE
+  FillPaletteList(tab);
+}
+
+void ClearAfterAsking(HWND window) {
+  if (MessageBoxA(window, "表示中のパレットを削除しますか", "確認", MB_ICONWARNING | MB_YESNO) == IDYES)
+    ClearPalette(SelectedPalette());
+}
+
+void Sort(int kind, int order) {
+  SortPalette(SelectedPalette(), kind, order);
+  RepaintPaletteList();
+}
+
+void ToggleTopMost(HWND window) {
+  settings.TopMost = !settings.TopMost;
+  SetWindowPos(window, settings.TopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void OnListNotify(int code) {
+  switch (code) {
+    case LBN_SELCHANGE: UpdatePaletteStatus(); break;
+    case LBN_DBLCLK: CopyAndReport(); break;
+    case LBN_KILLFOCUS: SendMessageA(paletteList, LB_SETCURSEL, static_cast<WPARAM>(-1), 0); break;
+  }
+}
+
+void OnCommand(HWND window, int id, int code) {
+  if (id == IDC_PALETTE_LIST) {
+    OnListNotify(code);
+    return;
+  }
+  switch (id) {
+    case CMD_PALETTE_CLEAR: ClearAfterAsking(window); break;
+    case CMD_PALETTE_COPY: CopyAndReport(); break;
+    case CMD_PALETTE_COPY_HTML: settings.NotationSpuit = 0; break;
+    case CMD_PALETTE_COPY_SPUIT: settings.NotationSpuit = 1; break;
+    case CMD_PALETTE_DECIMAL:
+      settings.Notation = 0;
+      RepaintPaletteList();
+      break;
+    case CMD_PALETTE_HEX:
+      settings.Notation = 1;
+      RepaintPaletteList();
+      break;
+    case CMD_PALETTE_TOPMOST: ToggleTopMost(window); break;
+    case CMD_PALETTE_CLOSE: SendMessageA(window, WM_CLOSE, 0, 0); break;
+    case CMD_SORT_LUMINANCE: Sort(kSortLuminance, 0); break;
+    case CMD_SORT_LUMINANCE_UP: Sort(kSortLuminance, 1); break;
+    case CMD_SORT_RED: Sort(kSortRed, 0); break;
+    case CMD_SORT_GREEN: Sort(kSortGreen, 0); break;
+    case CMD_SORT_BLUE: Sort(kSortBlue, 0); break;
+    case CMD_PALETTE_SETTINGS:
+      if (paletteShell.openSettings != nullptr) paletteShell.openSettings(1);
+      break;
+    case CMD_PALETTE_PREVIOUS_TAB: SelectTab(SelectedPalette() - 1); break;
+    case CMD_PALETTE_NEXT_TAB: SelectTab(SelectedPalette() + 1); break;
+  }
+}
+
+void OnNotify(const NMHDR* header) {
+  if (header->idFrom == IDC_PALETTE_TAB && header->code == static_cast<UINT>(TCN_SELCHANGE))
+    FillPaletteList(SelectedPalette());
+}
+
+void OnInitMenuPopup(HMENU menu, bool systemMenu) {
+  if (systemMenu) return;
+  CheckMenuItem(menu, CMD_PALETTE_TOPMOST, MF_BYCOMMAND | (settings.TopMost ? MF_CHECKED : MF_UNCHECKED));
+  CheckMenuRadioItem(menu, CMD_PALETTE_COPY_HTML, CMD_PALETTE_COPY_SPUIT,
+                     settings.NotationSpuit ? CMD_PALETTE_COPY_SPUIT : CMD_PALETTE_COPY_HTML, MF_BYCOMMAND);
+  CheckMenuRadioItem(menu, CMD_PALETTE_DECIMAL, CMD_PALETTE_HEX,
+                     settings.Notation ? CMD_PALETTE_HEX : CMD_PALETTE_DECIMAL, MF_BYCOMMAND);
+  const bool selected = SendMessageA(paletteList, LB_GETCURSEL, 0, 0) >= 0;
+  EnableMenuItem(menu, CMD_PALETTE_COPY, MF_BYCOMMAND | (selected ? MF_ENABLED : MF_GRAYED));
+}
+
+// The end of the program, after the palettes were saved.
+void OnDestroy() {
+  ResetPalettes();
+  paletteTab = paletteList = paletteStatus = nullptr;
+}
+
+bool CreateControls(HWND window) {
+  paletteTab = CreateWindowExA(0, WC_TABCONTROLA, "",
+                               WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_TABSTOP | TCS_FOCUSNEVER, 0, 0, 0,
+                               0, window, reinterpret_cast<HMENU>(IDC_PALETTE_TAB), appInstance, nullptr);
+  if (paletteTab == nullptr) return false;
+  const char* tabs[2] = {"スポイト", "コレクト"};
+  for (int i = 0; i < 2; ++i) {
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(tabs[i]);
+    SendMessageA(paletteTab, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+  }
+  SendMessageA(paletteTab, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  tabProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(paletteTab, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TabSubclassProc)));
+
+  paletteList = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
+                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY |
+                                    LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL | LBS_NODATA,
+                                0, 0, 0, 0, paletteTab, reinterpret_cast<HMENU>(IDC_PALETTE_LIST), appInstance,
+                                nullptr);
+  if (paletteList == nullptr) return false;
+  SendMessageA(paletteList, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+
+  paletteStatus = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM,
+                                  0, 0, 0, 0, window, reinterpret_cast<HMENU>(IDC_PALETTE_STATUS), appInstance,
+                                  nullptr);
+  if (paletteStatus == nullptr) return false;
+  const int parts[3] = {0, 0, -1};
+  SendMessageA(paletteStatus, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+  return true;
 }
 
 }  // namespace
 
 LRESULT CALLBACK PaletteWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
+    case WM_SIZE: OnSize(hwnd, wParam, lParam); return 0;
     case WM_CLOSE: OnClose(); return 0;
+    case WM_DRAWITEM: DrawPaletteItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return 0;
+    case WM_NOTIFY: OnNotify(reinterpret_cast<const NMHDR*>(lParam)); return 0;
+    case WM_COMMAND: OnCommand(hwnd, LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), HIWORD(lParam) != 0); return 0;
     case PM_ADDCOLOR:
       AddPaletteColor(static_cast<std::uint32_t>(lParam), LOWORD(wParam), HIWORD(wParam));
       return 0;
-    case WM_DESTROY: ResetPalettes(); return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
@@ -44,19 +215,27 @@ int CreatePaletteWindow() {
   wc.hIconSm = LoadProgramIcon(IDI_SHOWN, 16);
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszMenuName = MAKEINTRESOURCEA(IDM_PALETTE);
   wc.lpszClassName = kPaletteClass;
   if (!RegisterClassExA(&wc)) return -1;
 
-  paletteWindow = CreateWindowExA(0, kPaletteClass, kPaletteTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                  0, 0, 0, 0, nullptr, nullptr, appInstance, nullptr);
-  if (paletteWindow == nullptr) return -1;
-  SetWindowPos(paletteWindow, settings.TopMost ? HWND_TOPMOST : HWND_NOTOPMOST, settings.X, settings.Y,
-               settings.CX, settings.CY, SWP_NOACTIVATE);
+  HWND window = CreateWindowExA(0, kPaletteClass, kPaletteTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 0,
+                                0, nullptr, nullptr, appInstance, nullptr);
+  if (window == nullptr) return -1;
+  if (!CreateControls(window)) {
+    DestroyWindow(window);
+    return -1;
+  }
+  paletteAccelerators = LoadAcceleratorsA(appInstance, MAKEINTRESOURCEA(IDA_PALETTE));
+  paletteWindow = window;
+  SetWindowPos(window, settings.TopMost ? HWND_TOPMOST : HWND_NOTOPMOST, settings.X, settings.Y, settings.CX,
+               settings.CY, SWP_NOACTIVATE);
   return 0;
 }
 
 void ShowPalette(int visible) {
   if (visible == paletteShown) return;
+  if (visible) FillPaletteList(SelectedPalette());
   if (settings.HidePicker) {
     const int suspend = visible ? 1 : (settings.ShowPicker && !settingsOpen ? 0 : 1);
     SetPickerSuspend(suspend, 0);

@@ -101,3 +101,19 @@ DWORD VelunProcess::WaitForExit(DWORD ms) {
     GetExitCodeProcess(process_, &code);
   return code;
 }
+
+std::string StatusTextOf(HWND bar, int part) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(bar, &pid);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (process == nullptr) return "<no process>";
+  std::string text = "<unreadable>";
+  if (void* remote = VirtualAllocEx(process, nullptr, 512, MEM_COMMIT, PAGE_READWRITE)) {
+    char local[512] = {};
+    SendMessageA(bar, 0x0402 /* SB_GETTEXTA */, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(remote));
+    if (ReadProcessMemory(process, remote, local, sizeof local - 1, nullptr)) text = local;
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return text;
+}

@@ -50,3 +50,7 @@ bool WaitUntil(F&& predicate, DWORD ms = 5000) {
 
 // Visible top-level windows of a class that belong to process pid.
 std::vector<HWND> WindowsOf(DWORD pid, const char* className);
+
+// Part part of a status bar of another process: SB_GETTEXT writes into
+// memory of that process, read back from there.
+std::string StatusTextOf(HWND bar, int part);

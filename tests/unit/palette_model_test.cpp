@@ -50,6 +50,18 @@ TEST_F(PaletteModelTest, FullPaletteDropsItsOldestColour) {
   EXPECT_EQ(Entries(0), std::vector<std::uint32_t>{Rgb(2, 0, 0)});
 }
 
+// A hand-edited palette.dat can hold any threshold: the check must not
+// overflow (the sanitizer tree fails on it) and still mean "within t".
+TEST_F(PaletteModelTest, ExtremeThresholdsFromAHandEditedFile) {
+  Use(kCollectPalette, 10, 10, 2147483647);
+  EXPECT_EQ(AddPaletteColor(Rgb(0, 0, 0), 1, 0), 1);
+  EXPECT_EQ(AddPaletteColor(Rgb(255, 255, 255), 1, 0), 0) << "everything is within";
+  Use(kCollectPalette, 10, 10, -2147483647 - 1);
+  EXPECT_EQ(AddPaletteColor(Rgb(9, 9, 9), 1, 0), 1);
+  EXPECT_EQ(AddPaletteColor(Rgb(9, 9, 10), 1, 0), 2) << "nothing is within a negative threshold";
+  EXPECT_EQ(AddPaletteColor(Rgb(9, 9, 10), 1, 0), 0) << "a repeat of the newest still is";
+}
+
 TEST_F(PaletteModelTest, MoveModeLooksOnlyWithinCheckRange) {
   Use(kSpuitPalette, 20, 10);
   std::vector<std::uint32_t> colours;

@@ -3,6 +3,7 @@
 namespace {
 
 std::vector<CaughtBox> caught;
+int answer = 0;
 
 LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE) {
@@ -15,8 +16,12 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
       GetWindowTextA(box, caption, sizeof caption);
       GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the message's static control
       caught.push_back({text, caption, GetWindow(box, GW_OWNER)});
-      PostMessageA(box, WM_COMMAND, IDOK, 0);
-      PostMessageA(box, WM_COMMAND, IDNO, 0);
+      if (answer != 0) {
+        PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+      } else {
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        PostMessageA(box, WM_COMMAND, IDNO, 0);
+      }
     }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -24,8 +29,9 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-MessageBoxCatcher::MessageBoxCatcher() {
+MessageBoxCatcher::MessageBoxCatcher(int press) {
   caught.clear();
+  answer = press;
   hook_ = SetWindowsHookExA(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
 }
 

@@ -15,7 +15,8 @@ struct CaughtBox {
 
 class MessageBoxCatcher {
  public:
-  MessageBoxCatcher();
+  // answer: the button to press (IDYES, ...); by default OK, else No.
+  explicit MessageBoxCatcher(int answer = 0);
   ~MessageBoxCatcher();
   MessageBoxCatcher(const MessageBoxCatcher&) = delete;
   MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;

@@ -1,0 +1,99 @@
+#include "palette/palette_list.h"
+
+#include <commctrl.h>
+
+#include "config/settings.h"
+#include "palette/palette_state.h"
+#include "palette/palette_text.h"
+#include "picker/colour.h"
+
+namespace {
+
+void SetStatusPart(int part, const std::string& text) {
+  SendMessageA(paletteStatus, SB_SETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void DrawCentred(HDC dc, const std::string& text, RECT r) {
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+}
+
+}  // namespace
+
+int SelectedPalette() {
+  const int tab = static_cast<int>(SendMessageA(paletteTab, TCM_GETCURSEL, 0, 0));
+  return tab == kCollectPalette ? kCollectPalette : kSpuitPalette;
+}
+
+int FillPaletteList(int palette) {
+  if (palette != kSpuitPalette && palette != kCollectPalette) return -1;
+  const PaletteHeader& h = palettes[palette].header;
+  SendMessageA(paletteList, LB_RESETCONTENT, 0, 0);
+  SendMessageA(paletteList, LB_SETITEMHEIGHT, 0, h.itemHeight);
+  // The items carry no data: item i shows colour i.
+  SendMessageA(paletteList, LB_SETCOUNT, h.count > 0 ? h.count : 0, 0);
+  UpdatePaletteStatus();
+  return 0;
+}
+
+void UpdatePaletteStatus() {
+  const PaletteHeader& h = palettes[SelectedPalette()].header;
+  const int selection = static_cast<int>(SendMessageA(paletteList, LB_GETCURSEL, 0, 0));
+  SetStatusPart(0, StatusSelectionText(selection));
+  SetStatusPart(1, StatusCountText(h));
+  SetStatusPart(2, StatusEnabledText(h));
+}
+
+void DrawPaletteItem(const DRAWITEMSTRUCT& item) {
+  if (item.itemID == static_cast<UINT>(-1)) return;
+  const Palette& p = palettes[SelectedPalette()];
+  const int index = static_cast<int>(item.itemID);
+  if (p.entries == nullptr || index >= p.header.count) return;
+  const std::uint32_t c = p.entries[index];
+  HDC dc = item.hDC;
+  const RECT& r = item.rcItem;
+  const int saved = SaveDC(dc);
+
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  DrawCentred(dc, ItemNumberText(index, p.header.capacity), {r.left, r.top, r.left + 32, r.bottom});
+
+  HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
+  SelectObject(dc, pen);
+  SelectObject(dc, GetSysColorBrush(COLOR_WINDOW));
+  Rectangle(dc, r.left + 32, r.top + 1, r.right - 1, r.bottom - 1);
+  HBRUSH swatch = CreateSolidBrush(c);
+  const RECT inner = {r.left + 34, r.top + 3, r.right - 3, r.bottom - 3};
+  FillRect(dc, &inner, swatch);
+  if (p.header.itemHeight >= 20) {
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, c);
+    SetTextColor(dc, TextColourFor(c, settings.ThresholdText));
+    DrawCentred(dc, SwatchText(c, settings.Notation), inner);
+  }
+
+  RestoreDC(dc, saved);
+  DeleteObject(swatch);
+  DeleteObject(pen);
+}
+
+void RepaintPaletteList() {
+  InvalidateRect(paletteList, nullptr, TRUE);
+  UpdateWindow(paletteList);
+}
+
+void OnPaletteChanged(int palette, PaletteChange change) {
+  if (!paletteShown || paletteList == nullptr || palette != SelectedPalette()) return;
+  if (change == PaletteChange::Cleared) {
+    FillPaletteList(palette);
+    return;
+  }
+  // A full palette keeps its length: its items only show other colours.
+  const int items = static_cast<int>(SendMessageA(paletteList, LB_GETCOUNT, 0, 0));
+  if (items < palettes[palette].header.count)
+    SendMessageA(paletteList, LB_INSERTSTRING, 0, 0);
+  else
+    RepaintPaletteList();
+  UpdatePaletteStatus();
+}

@@ -1,0 +1,267 @@
+// The palette window of the running program: filled by the spuit, opened
+// from the tray, driven with real keys, and flooded with colours.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "desktop.h"
+#include "input.h"
+#include "test_window.h"
+#include "velun_process.h"
+
+namespace {
+
+constexpr UINT kAddColour = 1128;
+constexpr UINT kExitCommand = 1303;
+
+std::string ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return "<busy>";
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* p = static_cast<const char*>(GlobalLock(data))) text = p;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+std::string Html(std::uint32_t c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+  return text;
+}
+
+COLORREF ScreenPixel(int x, int y) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, x, y);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+void PutLe32(std::string& s, std::int32_t v) {
+  for (int i = 0; i < 4; ++i) s += static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
+}
+
+std::int32_t GetLe32(const std::string& s, std::size_t at) {
+  std::uint32_t v = 0;
+  for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(static_cast<unsigned char>(s[at + i])) << (8 * i);
+  return static_cast<std::int32_t>(v);
+}
+
+// palette.dat with two empty palettes of the given headers.
+std::string PaletteFile(const std::vector<std::int32_t>& spuit, const std::vector<std::int32_t>& collect) {
+  std::string bytes("VP120", 6);
+  for (std::int32_t v : spuit) PutLe32(bytes, v);
+  for (std::int32_t v : collect) PutLe32(bytes, v);
+  return bytes;
+}
+
+void AltRightClick() {
+  KeyDown(VK_MENU);
+  Click(Button::Right);
+  KeyUp(VK_MENU);
+}
+
+// The list of the palette window and where its items stand on the screen.
+struct PaletteView {
+  HWND window, list, status;
+  RECT client;  // the list's client area, screen coordinates
+  explicit PaletteView(HWND palette) : window(palette) {
+    list = FindWindowExA(FindWindowExA(palette, nullptr, "SysTabControl32", nullptr), nullptr, "ListBox", nullptr);
+    status = FindWindowExA(palette, nullptr, "msctls_statusbar32", nullptr);
+    GetClientRect(list, &client);
+    MapWindowPoints(list, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  }
+  // The colour of item i's swatch, beside its text.
+  COLORREF Swatch(int i) const { return ScreenPixel(client.left + 37, client.top + 20 * i + 5); }
+  // How many columns of item i's swatch hold pixels of colour c: its text's width.
+  int TextColumns(int i, COLORREF c) const {
+    int columns = 0;
+    HDC screen = GetDC(nullptr);
+    for (int x = client.left + 34; x < client.right - 3; ++x)
+      for (int y = client.top + 20 * i + 3; y < client.top + 20 * i + 17; ++y)
+        if (GetPixel(screen, x, y) == c) {
+          ++columns;
+          break;
+        }
+    ReleaseDC(nullptr, screen);
+    return columns;
+  }
+};
+
+class PaletteProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ReleaseEverything();
+    MoveMouse(500, 500);
+  }
+  void TearDown() override {
+    ReleaseEverything();
+    for (HWND menu : WindowsOf(velun.pid(), "#32768")) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    HWND main = velun.Window("zq_velun");
+    if (main != nullptr) PostMessageA(main, WM_COMMAND, kExitCommand, 0);
+    velun.WaitForExit(5000);
+  }
+  void StartVelun() {
+    ASSERT_TRUE(velun.Start());
+    ASSERT_TRUE(WaitUntil([&] { return velun.Window("zq_velun_picker") != nullptr &&
+                                       IsWindowVisible(velun.Window("zq_velun_picker")); }, 10000));
+    picker = velun.Window("zq_velun_picker");
+  }
+
+  VelunProcess velun;
+  HWND picker = nullptr;
+};
+
+TEST_F(PaletteProgramTest, SpuitedColoursInThePaletteWindow) {
+  WritePrivateProfileStringA("ぬべらパレット", "HidePicker", "1", velun.dir().Path("velun.ini").c_str());
+  StartVelun();
+  const std::uint32_t a = 0x1E1EC8, b = 0x1EC81E, c = 0xC81E1E;  // reddish, greenish, bluish
+  {
+    PatternWindow screen([&](int x, int) { return x < 300 ? a : x < 600 ? b : c; });
+    int x = 150;
+    for (std::uint32_t colour : {a, b, c}) {
+      MoveMouse(x, 300);
+      ASSERT_TRUE(WaitUntil([&] {
+        RECT r;
+        GetWindowRect(picker, &r);
+        return r.left == x + 20;
+      }));
+      AltRightClick();
+      ASSERT_TRUE(WaitUntil([&] { return ClipboardText() == Html(colour); })) << ClipboardText();
+      x += 300;
+    }
+  }
+
+  // パレットを表示 from the tray menu.
+  RECT icon = {};
+  ASSERT_TRUE(WaitUntil([&] { return FindTrayIcon(icon); }));
+  ClickAt((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2, true);
+  HWND menu = WaitForMenu(velun.pid());
+  ASSERT_NE(menu, nullptr);
+  const std::vector<MenuBand> items = ReadMenu(menu);
+  ASSERT_EQ(items.size(), 8u);
+  RECT m;
+  GetWindowRect(menu, &m);
+  ClickAt(m.left + 40, (items[1].top + items[1].bottom) / 2);
+  HWND palette = velun.Window("zq_velun_palette");
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(palette) != FALSE; })) << "no palette window";
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(picker); })) << "HidePicker hides the picker";
+  PumpMessages(300);
+  PaletteView view(palette);
+
+  EXPECT_EQ(view.Swatch(0), c) << "newest first";
+  EXPECT_EQ(view.Swatch(1), b);
+  EXPECT_EQ(view.Swatch(2), a);
+  EXPECT_EQ(StatusTextOf(view.status, 1), "3/10");
+  EXPECT_EQ(StatusTextOf(view.status, 2), "有効");
+  ClickAt(view.client.left + 10, view.client.top + 10);
+  EXPECT_TRUE(WaitUntil([&] { return StatusTextOf(view.status, 0) == "No.1"; }));
+
+  // The sort keys: luminance both ways, then the colour keys.
+  auto sorted = [&](std::uint32_t first, std::uint32_t second, std::uint32_t third) {
+    return WaitUntil([&] { return view.Swatch(0) == first && view.Swatch(1) == second && view.Swatch(2) == third; },
+                     2000);
+  };
+  Tap('2');
+  EXPECT_TRUE(sorted(c, a, b)) << "darkest first";
+  Tap('1');
+  EXPECT_TRUE(sorted(b, a, c)) << "brightest first";
+  Tap('3');
+  EXPECT_EQ(view.Swatch(0), a) << "the red key";
+  Tap('4');
+  EXPECT_EQ(view.Swatch(0), b) << "the green key";
+  Tap('5');
+  EXPECT_EQ(view.Swatch(0), c) << "the blue key";
+
+  // q and w switch the swatch text between decimal and hexadecimal.
+  Tap('Q');
+  PumpMessages(200);
+  const int decimal = view.TextColumns(0, 0xFFFFFF);
+  Tap('W');
+  PumpMessages(200);
+  const int hex = view.TextColumns(0, 0xFFFFFF);
+  EXPECT_GT(hex, 0);
+  EXPECT_GT(decimal, hex) << "R:30 G:30 B:200 is wider than #1E1EC8";
+
+  // Enter copies the selected colour.
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  CloseClipboard();
+  Tap(VK_RETURN);
+  EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == Html(c); })) << ClipboardText();
+  EXPECT_TRUE(WaitUntil([&] { return StatusTextOf(view.status, 0) == "転送しました"; }));
+
+  // Closing the palette brings the picker back.
+  PostMessageA(palette, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(palette); }));
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(picker) != FALSE; }));
+}
+
+BOOL CALLBACK CountWindow(HWND hwnd, LPARAM lParam) {
+  auto* counted = reinterpret_cast<std::pair<DWORD, int>*>(lParam);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == counted->first) {
+    ++counted->second;
+    EnumChildWindows(hwnd, CountWindow, lParam);
+  }
+  return TRUE;
+}
+
+int WindowCount(DWORD pid) {
+  std::pair<DWORD, int> counted = {pid, 0};
+  EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&counted));
+  return counted.second;
+}
+
+// 100,000 colours from another process into the collect palette, as fast as
+// they can be posted: the program keeps up, answers, and keeps the newest.
+TEST_F(PaletteProgramTest, AFloodOfCollectedColours) {
+  velun.dir().Write("palette.dat", PaletteFile({0, 10, 10, 0, 20, 1}, {0, 1000, 1000, 0, 20, 1}));
+  StartVelun();
+  HWND palette = velun.Window("zq_velun_palette");
+  HWND main = velun.Window("zq_velun");
+  ASSERT_NE(palette, nullptr);
+  const int windowsBefore = WindowCount(velun.pid());
+
+  // Every 10,000 colours a tray command (ピッカーを表示, twice) is queued
+  // behind them; it must be answered within a second each time.
+  constexpr int kColours = 100000;
+  int refused = 0;
+  DWORD slowest = 0;
+  const DWORD start = GetTickCount();
+  for (int i = 1; i <= kColours; ++i) {
+    while (!PostMessageA(palette, kAddColour, 1, i)) {  // a full queue: wait for room
+      ++refused;
+      Sleep(1);
+    }
+    if (i % 10000 != 0) continue;
+    const bool shown = IsWindowVisible(picker) != FALSE;
+    const DWORD posted = GetTickCount();
+    PostMessageA(main, WM_COMMAND, 1301, 0);
+    WaitUntil([&] { return (IsWindowVisible(picker) != FALSE) != shown; }, 20000);
+    slowest = std::max(slowest, GetTickCount() - posted);
+  }
+  std::printf("%d colours posted in %lu ms (%d posts waited for room); the slowest tray command took %lu ms\n",
+              kColours, GetTickCount() - start, refused, slowest);
+  EXPECT_LE(slowest, 1000u) << "a tray command took more than a second";
+  EXPECT_EQ(WindowCount(velun.pid()), windowsBefore);
+
+  PostMessageA(main, WM_COMMAND, kExitCommand, 0);
+  ASSERT_EQ(velun.WaitForExit(10000), 0u);
+  const std::string saved = velun.dir().Read("palette.dat");
+  ASSERT_EQ(saved.size(), 6u + 24 + 24 + 4 * 1000);
+  EXPECT_EQ(GetLe32(saved, 30), 1000) << "count";
+  for (int k = 0; k < 1000; ++k)
+    ASSERT_EQ(GetLe32(saved, 54 + 4 * k), kColours - k) << "entry " << k;
+}
+
+}  // namespace

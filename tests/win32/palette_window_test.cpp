@@ -1,0 +1,499 @@
+// The palette window under Wine: its controls and menu as built, its
+// commands from real keys through its accelerators, and its items' pixels.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "common/memory_store.h"
+#include "config/settings.h"
+#include "config/settings_file.h"
+#include "input.h"
+#include "message_box_catcher.h"
+#include "palette/palette_copy.h"
+#include "palette/palette_list.h"
+#include "palette/palette_model.h"
+#include "palette/palette_state.h"
+#include "palette/palette_window.h"
+#include "resources/program_module.h"
+#include "test_window.h"
+
+namespace {
+
+std::uint32_t Rgb(int r, int g, int b) { return static_cast<std::uint32_t>(r | g << 8 | b << 16); }
+
+// What the message loop does: the palette window's accelerators first.
+void Pump(DWORD ms) {
+  const DWORD start = GetTickCount();
+  do {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (TranslateAcceleratorA(paletteWindow, paletteAccelerators, &msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(5);
+  } while (GetTickCount() - start < ms);
+}
+
+// A real key press, its messages left for Pump: input.h's helpers pump
+// without the accelerators.
+void Key(WORD vk) {
+  INPUT in[2] = {};
+  for (INPUT& i : in) {
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = vk;
+    i.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+  }
+  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, in, sizeof(INPUT));
+  Pump(60);
+}
+
+std::string Status(int part) {
+  char text[128] = {};
+  SendMessageA(paletteStatus, SB_GETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+std::string MenuText(HMENU menu, UINT position) {
+  char text[128] = {};
+  GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+  return text;
+}
+
+std::string ClipboardText() {
+  std::string text = "<none>";
+  if (!OpenClipboard(nullptr)) return "<busy>";
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* p = static_cast<const char*>(GlobalLock(data))) text = p;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+int openedPage = -1;
+
+class PaletteWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ReleaseEverything();
+    appInstance = GetModuleHandleA(nullptr);
+    MemoryStore none;
+    LoadSettingsFrom(none);
+    SetPaletteChangedHandler(OnPaletteChanged);
+    paletteShell.openSettings = [](int page) { openedPage = page; };
+    ASSERT_EQ(CreatePaletteWindow(), 0);
+  }
+  void TearDown() override {
+    ReleaseEverything();
+    SetPaletteChangedHandler(nullptr);
+    DestroyWindow(paletteWindow);
+    paletteWindow = nullptr;
+    paletteShown = paletteWanted = 0;
+    settings = Settings{};
+    FreeRangeList();
+  }
+  // Shown, with the keyboard focus in the list, as a user leaves it.
+  void Show() {
+    paletteWanted = 1;
+    ShowPalette(1);
+    SetForegroundWindow(paletteWindow);
+    SetFocus(paletteList);
+    Pump(100);
+  }
+  void Spuit(std::uint32_t c) { SendMessageA(paletteWindow, PM_ADDCOLOR, 0x10000, static_cast<LPARAM>(c)); }
+  int Items() const { return static_cast<int>(SendMessageA(paletteList, LB_GETCOUNT, 0, 0)); }
+  void Select(int i) {
+    SendMessageA(paletteList, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
+    SendMessageA(paletteWindow, WM_COMMAND, MAKEWPARAM(1051, LBN_SELCHANGE), reinterpret_cast<LPARAM>(paletteList));
+  }
+};
+
+TEST_F(PaletteWindowTest, CreatedHiddenWithItsControlsWhereTheSettingsSay) {
+  char name[64] = {};
+  GetClassNameA(paletteWindow, name, sizeof name);
+  EXPECT_STREQ(name, "zq_velun_palette");
+  GetWindowTextA(paletteWindow, name, sizeof name);
+  EXPECT_STREQ(name, "ぬべらパレット");
+  EXPECT_FALSE(IsWindowVisible(paletteWindow));
+  RECT r;
+  GetWindowRect(paletteWindow, &r);
+  EXPECT_EQ(r.left, 80);
+  EXPECT_EQ(r.top, 80);
+  EXPECT_EQ(r.right - r.left, 220);
+  EXPECT_EQ(r.bottom - r.top, 400);
+  EXPECT_FALSE(GetWindowLongA(paletteWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+  EXPECT_EQ(GetDlgItem(paletteWindow, 1050), paletteTab);
+  EXPECT_EQ(SendMessageA(paletteTab, TCM_GETITEMCOUNT, 0, 0), 2);
+  char tab[32] = {};
+  TCITEMA item = {};
+  item.mask = TCIF_TEXT;
+  item.pszText = tab;
+  item.cchTextMax = sizeof tab;
+  SendMessageA(paletteTab, TCM_GETITEMA, 1, reinterpret_cast<LPARAM>(&item));
+  EXPECT_STREQ(tab, "コレクト");
+  EXPECT_EQ(SendMessageA(paletteTab, TCM_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(GetDlgItem(paletteTab, 1051), paletteList) << "the list is the tab control's child";
+  const LONG style = GetWindowLongA(paletteList, GWL_STYLE);
+  EXPECT_EQ(style & (LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL),
+            LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL);
+  EXPECT_EQ(GetDlgItem(paletteWindow, 1052), paletteStatus);
+  int parts[4] = {};
+  EXPECT_EQ(SendMessageA(paletteStatus, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(parts)), 3);
+  RECT list, client;
+  GetWindowRect(paletteList, &list);
+  GetClientRect(paletteWindow, &client);
+  MapWindowPoints(HWND_DESKTOP, paletteWindow, reinterpret_cast<POINT*>(&list), 2);
+  EXPECT_EQ(parts[2] - parts[1], 50);
+  EXPECT_EQ(parts[1] - parts[0], 70);
+  EXPECT_GT(list.bottom - list.top, 200) << "the list fills the tab control";
+}
+
+TEST_F(PaletteWindowTest, MenuBarAndAcceleratorsAsBuilt) {
+  HMENU bar = GetMenu(paletteWindow);
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(GetMenuItemCount(bar), 3);
+  EXPECT_EQ(MenuText(bar, 0), "機能(&F)");
+  EXPECT_EQ(MenuText(bar, 1), "ソート(&S)");
+  EXPECT_EQ(MenuText(bar, 2), "設定を開く(&C)...");
+  EXPECT_EQ(GetMenuItemID(bar, 2), 1347u);
+
+  HMENU functions = GetSubMenu(bar, 0);
+  ASSERT_EQ(GetMenuItemCount(functions), 5);
+  EXPECT_EQ(MenuText(functions, 0), "ファイル(&F)");
+  EXPECT_EQ(MenuText(functions, 1), "転送(&C)");
+  EXPECT_EQ(MenuText(functions, 2), "表示(&V)");
+  EXPECT_TRUE(GetMenuState(functions, 3, MF_BYPOSITION) & MF_SEPARATOR);
+  EXPECT_EQ(MenuText(functions, 4), "閉じる(&X)\tAlt+F4");
+  EXPECT_EQ(GetMenuItemID(functions, 4), 1303u);
+  HMENU file = GetSubMenu(functions, 0), transfer = GetSubMenu(functions, 1), view = GetSubMenu(functions, 2);
+  EXPECT_EQ(MenuText(file, 0), "パレットを削除(&D)\tDel");
+  EXPECT_EQ(GetMenuItemID(file, 0), 1340u);
+  const std::vector<std::pair<std::string, UINT>> transferItems = {
+      {"クリップボードに転送(&C)\tEnter", 1344}, {"HTML形式(&H)", 1345}, {"スポイトのフォーマット(&S)", 1346}};
+  const std::vector<std::pair<std::string, UINT>> viewItems = {
+      {"10進数(&D)\tQ", 1341}, {"16進数(&X)\tW", 1342}, {"常に手前に表示(&T)\tBS", 1343}};
+  ASSERT_EQ(GetMenuItemCount(transfer), 3);
+  ASSERT_EQ(GetMenuItemCount(view), 3);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(MenuText(transfer, i), transferItems[i].first);
+    EXPECT_EQ(GetMenuItemID(transfer, i), transferItems[i].second);
+    EXPECT_EQ(MenuText(view, i), viewItems[i].first);
+    EXPECT_EQ(GetMenuItemID(view, i), viewItems[i].second);
+  }
+  HMENU sort = GetSubMenu(bar, 1);
+  ASSERT_EQ(GetMenuItemCount(sort), 6);
+  const std::vector<std::pair<std::string, UINT>> sortItems = {
+      {"輝度 - 昇順(&L)\t1", 1360}, {"輝度 - 降順(&I)\t2", 1361}, {"", 0},
+      {"赤(&R)\t3", 1362},          {"緑(&G)\t4", 1364},          {"青(&B)\t5", 1366}};
+  for (int i = 0; i < 6; ++i) {
+    if (i == 2) {
+      EXPECT_TRUE(GetMenuState(sort, 2, MF_BYPOSITION) & MF_SEPARATOR);
+      continue;
+    }
+    EXPECT_EQ(MenuText(sort, i), sortItems[i].first);
+    EXPECT_EQ(GetMenuItemID(sort, i), sortItems[i].second);
+  }
+
+  ACCEL keys[16];
+  const int n = CopyAcceleratorTableA(paletteAccelerators, keys, 16);
+  ASSERT_EQ(n, 12);
+  auto find = [&](WORD cmd) {
+    for (int i = 0; i < n; ++i)
+      if (keys[i].cmd == cmd) return keys[i];
+    return ACCEL{};
+  };
+  EXPECT_EQ(find(1340).key, VK_DELETE);
+  EXPECT_TRUE(find(1340).fVirt & FVIRTKEY);
+  EXPECT_EQ(find(1344).key, VK_RETURN);
+  EXPECT_EQ(find(1343).key, VK_BACK);
+  EXPECT_EQ(find(1348).key, VK_LEFT);
+  EXPECT_EQ(find(1349).key, VK_RIGHT);
+  EXPECT_EQ(find(1341).key, 'q');
+  EXPECT_FALSE(find(1341).fVirt & FVIRTKEY) << "a character accelerator";
+  EXPECT_EQ(find(1342).key, 'w');
+  EXPECT_EQ(find(1360).key, '1');
+  EXPECT_EQ(find(1366).key, '5');
+}
+
+TEST_F(PaletteWindowTest, MenuStatesFollowTheSettingsAndTheSelection) {
+  Spuit(Rgb(1, 2, 3));
+  Show();
+  HMENU functions = GetSubMenu(GetMenu(paletteWindow), 0);
+  SendMessageA(paletteWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(functions), 0);
+  EXPECT_TRUE(GetMenuState(functions, 1344, MF_BYCOMMAND) & MF_GRAYED) << "nothing selected";
+  EXPECT_TRUE(GetMenuState(functions, 1342, MF_BYCOMMAND) & MF_CHECKED) << "Notation 1";
+  EXPECT_FALSE(GetMenuState(functions, 1341, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_TRUE(GetMenuState(functions, 1345, MF_BYCOMMAND) & MF_CHECKED) << "NotationSpuit 0";
+  EXPECT_FALSE(GetMenuState(functions, 1343, MF_BYCOMMAND) & MF_CHECKED);
+  settings.Notation = 0;
+  settings.NotationSpuit = 1;
+  settings.TopMost = 1;
+  Select(0);
+  SendMessageA(paletteWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(functions), 0);
+  EXPECT_FALSE(GetMenuState(functions, 1344, MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_TRUE(GetMenuState(functions, 1341, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_FALSE(GetMenuState(functions, 1342, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_TRUE(GetMenuState(functions, 1346, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_TRUE(GetMenuState(functions, 1343, MF_BYCOMMAND) & MF_CHECKED);
+}
+
+TEST_F(PaletteWindowTest, ShownListAndStatusFollowThePalette) {
+  for (int i = 0; i < 3; ++i) Spuit(Rgb(10 * i, 0, 0));
+  Show();
+  EXPECT_EQ(Items(), 3);
+  EXPECT_EQ(Status(0), "");
+  EXPECT_EQ(Status(1), "3/10");
+  EXPECT_EQ(Status(2), "有効");
+  Select(1);
+  EXPECT_EQ(Status(0), "No.2");
+
+  // New colours grow the list until it is full; then it only repaints.
+  for (int i = 3; i < 12; ++i) Spuit(Rgb(10 * i, 0, 0));
+  EXPECT_EQ(Items(), 10);
+  EXPECT_EQ(Status(1), "10/10");
+
+  // A spuit while the collect palette is shown leaves the list alone.
+  SendMessageA(paletteTab, TCM_SETCURSEL, 1, 0);
+  NMHDR change = {paletteTab, 1050, static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageA(paletteWindow, WM_NOTIFY, 1050, reinterpret_cast<LPARAM>(&change));
+  EXPECT_EQ(Items(), 0);
+  EXPECT_EQ(Status(1), "0/200");
+  EXPECT_EQ(Status(2), "無効");
+  Spuit(Rgb(1, 1, 1));
+  EXPECT_EQ(Items(), 0);
+  Key(VK_LEFT);
+  EXPECT_EQ(Items(), 10);
+  EXPECT_EQ(palettes[0].entries[0], Rgb(1, 1, 1)) << "the newest first";
+}
+
+TEST_F(PaletteWindowTest, ArrowKeysSelectTabsWithinTheTwo) {
+  Spuit(Rgb(1, 1, 1));
+  Show();
+  Key(VK_LEFT);
+  EXPECT_EQ(SendMessageA(paletteTab, TCM_GETCURSEL, 0, 0), 0) << "no tab before the first";
+  Key(VK_RIGHT);
+  EXPECT_EQ(SendMessageA(paletteTab, TCM_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(Status(1), "0/200") << "the list was refilled";
+  Key(VK_RIGHT);
+  EXPECT_EQ(SendMessageA(paletteTab, TCM_GETCURSEL, 0, 0), 1) << "no tab after the last";
+  Key(VK_LEFT);
+  EXPECT_EQ(SendMessageA(paletteTab, TCM_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(Items(), 1);
+}
+
+TEST_F(PaletteWindowTest, DeleteAsksFirst) {
+  for (int i = 0; i < 3; ++i) Spuit(Rgb(i, 0, 0));
+  Show();
+  {
+    MessageBoxCatcher no(IDNO);
+    Key(VK_DELETE);
+    Pump(100);
+    ASSERT_EQ(no.boxes().size(), 1u);
+    EXPECT_EQ(no.boxes()[0].text, "表示中のパレットを削除しますか");
+    EXPECT_EQ(no.boxes()[0].caption, "確認");
+    EXPECT_EQ(no.boxes()[0].owner, paletteWindow);
+  }
+  EXPECT_EQ(palettes[0].header.count, 3);
+  EXPECT_EQ(Items(), 3);
+  {
+    MessageBoxCatcher yes(IDYES);
+    Key(VK_DELETE);
+    Pump(100);
+    EXPECT_EQ(yes.boxes().size(), 1u);
+  }
+  EXPECT_EQ(palettes[0].header.count, 0);
+  EXPECT_EQ(Items(), 0);
+  EXPECT_EQ(Status(1), "0/10");
+}
+
+TEST_F(PaletteWindowTest, KeysSortAndSwitchTheNotation) {
+  const std::uint32_t white = Rgb(255, 255, 255), black = 0, red = Rgb(255, 0, 0), blue = Rgb(0, 0, 255);
+  for (std::uint32_t c : {black, red, white, blue}) Spuit(c);  // newest first: blue white red black
+  Show();
+  auto order = [] { return std::vector<std::uint32_t>(palettes[0].entries, palettes[0].entries + 4); };
+  Key('2');
+  EXPECT_EQ(order(), (std::vector<std::uint32_t>{black, blue, red, white})) << "luminance, darkest first";
+  Key('1');
+  EXPECT_EQ(order().front(), white);
+  EXPECT_EQ(order().back(), black);
+  Key('3');
+  EXPECT_EQ(order().front(), red);
+  Key('5');
+  EXPECT_EQ(order().front(), blue);
+  Key('Q');
+  EXPECT_EQ(settings.Notation, 0);
+  Key('W');
+  EXPECT_EQ(settings.Notation, 1);
+  Key(VK_BACK);
+  EXPECT_EQ(settings.TopMost, 1);
+  EXPECT_TRUE(GetWindowLongA(paletteWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  Key(VK_BACK);
+  EXPECT_FALSE(GetWindowLongA(paletteWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST_F(PaletteWindowTest, EnterCopiesTheSelectedColour) {
+  Spuit(Rgb(0x12, 0xAB, 0x09));
+  Spuit(Rgb(1, 2, 3));
+  Show();
+  Select(1);
+  Key(VK_RETURN);
+  EXPECT_EQ(ClipboardText(), "#12AB09");
+  EXPECT_EQ(Status(0), "転送しました");
+
+  // The spuit format; an empty one copies nothing.
+  settings.NotationSpuit = 1;
+  std::strcpy(settings.SpuitFormat, "RGB( %rr, %gg, %bb)");
+  Select(0);
+  SendMessageA(paletteWindow, WM_COMMAND, 1344, 0);
+  EXPECT_EQ(ClipboardText(), "RGB( 1, 2, 3)");
+  settings.SpuitFormat[0] = '\0';
+  SendMessageA(paletteWindow, WM_COMMAND, 1344, 0);
+  EXPECT_EQ(Status(0), "フォーマットが空です");
+  EXPECT_EQ(ClipboardText(), "RGB( 1, 2, 3)");
+
+  // A double click copies too.
+  settings.NotationSpuit = 0;
+  SendMessageA(paletteWindow, WM_COMMAND, MAKEWPARAM(1051, LBN_DBLCLK), reinterpret_cast<LPARAM>(paletteList));
+  EXPECT_EQ(ClipboardText(), "#010203");
+
+  // Without a selection the copy fails and says so.
+  SendMessageA(paletteList, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  MessageBoxCatcher boxes;
+  SendMessageA(paletteWindow, WM_COMMAND, 1344, 0);
+  ASSERT_EQ(boxes.boxes().size(), 1u);
+  EXPECT_EQ(boxes.boxes()[0].text, "クリップボードへの転送に失敗しました");
+  EXPECT_EQ(boxes.boxes()[0].caption, "エラー");
+}
+
+TEST_F(PaletteWindowTest, CloseHidesAndForgetsTheWish) {
+  Show();
+  SendMessageA(paletteWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
+  Pump(50);
+  EXPECT_TRUE(IsWindow(paletteWindow));
+  EXPECT_FALSE(IsWindowVisible(paletteWindow));
+  EXPECT_EQ(paletteWanted, 0);
+  EXPECT_EQ(paletteShown, 0);
+  // The menu's 閉じる does the same; 設定を開く asks the shell for page 1.
+  Show();
+  SendMessageA(paletteWindow, WM_COMMAND, 1303, 0);
+  EXPECT_FALSE(IsWindowVisible(paletteWindow));
+  SendMessageA(paletteWindow, WM_COMMAND, 1347, 0);
+  EXPECT_EQ(openedPage, 1);
+}
+
+TEST_F(PaletteWindowTest, DestroyingTheWindowClearsBothPalettes) {
+  Spuit(Rgb(1, 2, 3));
+  DestroyWindow(paletteWindow);
+  EXPECT_EQ(palettes[0].entries, nullptr);
+  EXPECT_EQ(palettes[0].header.capacity, 0);
+  EXPECT_EQ(palettes[1].header.capacity, 0);
+  paletteWindow = nullptr;
+}
+
+// One item drawn into a memory canvas, as the list would draw it.
+class ItemCanvas {
+ public:
+  ItemCanvas(int w, int h) : w_(w), h_(h) {
+    HDC screen = GetDC(nullptr);
+    dc_ = CreateCompatibleDC(screen);
+    bitmap_ = CreateCompatibleBitmap(screen, w, h);
+    old_ = SelectObject(dc_, bitmap_);
+    ReleaseDC(nullptr, screen);
+    font_ = SelectObject(dc_, GetStockObject(DEFAULT_GUI_FONT));
+  }
+  ~ItemCanvas() {
+    SelectObject(dc_, font_);
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+  void Draw(int index, bool selected) {
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_LISTBOX;
+    item.CtlID = 1051;
+    item.itemID = static_cast<UINT>(index);
+    item.itemState = selected ? ODS_SELECTED : 0;
+    item.hDC = dc_;
+    item.rcItem = {0, 0, w_, h_};
+    DrawPaletteItem(item);
+  }
+  COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
+  // How many pixels of colour c lie in the rectangle.
+  int Count(RECT r, COLORREF c) const {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) n += at(x, y) == c;
+    return n;
+  }
+  int Columns(RECT r, COLORREF c) const {
+    int first = r.right, last = -1;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x)
+        if (at(x, y) == c) {
+          first = x < first ? x : first;
+          last = x > last ? x : last;
+        }
+    return last < first ? 0 : last - first + 1;
+  }
+
+ private:
+  int w_, h_;
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ old_, font_;
+};
+
+TEST_F(PaletteWindowTest, ItemsShowNumberSwatchAndItsText) {
+  palettes[0].header = {0, 5, 5, 0, 20, 1};
+  ReallocPalettes();
+  Spuit(Rgb(255, 0, 0));
+  ItemCanvas canvas(200, 20);
+  const COLORREF window = GetSysColor(COLOR_WINDOW), text = GetSysColor(COLOR_WINDOWTEXT);
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+  canvas.Draw(0, false);
+  EXPECT_EQ(canvas.at(32, 10), shadow) << "the swatch's outline";
+  EXPECT_EQ(canvas.at(33, 2), window) << "between outline and swatch";
+  EXPECT_EQ(canvas.at(34, 3), Rgb(255, 0, 0));
+  EXPECT_EQ(canvas.at(196, 16), Rgb(255, 0, 0));
+  EXPECT_EQ(canvas.at(197, 16), window);
+  const int oneDigit = canvas.Columns({0, 0, 32, 20}, text);
+  EXPECT_GT(oneDigit, 0) << "the number 1";
+
+  // Capacity 1000 numbers the first item 0001: four digits, wider.
+  palettes[0].header.capacity = 1000;
+  canvas.Draw(0, false);
+  EXPECT_GT(canvas.Columns({0, 0, 32, 20}, text), 3 * oneDigit);
+
+  // Selected: the highlight behind the number.
+  canvas.Draw(0, true);
+  EXPECT_EQ(canvas.at(1, 1), GetSysColor(COLOR_HIGHLIGHT));
+
+  // The swatch text, black or white by Threshold-Text, only from height 20.
+  const RECT swatch = {34, 3, 197, 17};
+  settings.ThresholdText = 255;
+  canvas.Draw(0, false);
+  EXPECT_GT(canvas.Count(swatch, 0), 10) << "black text on red";
+  EXPECT_EQ(canvas.Count(swatch, 0xFFFFFF), 0);
+  settings.ThresholdText = 256;
+  canvas.Draw(0, false);
+  EXPECT_GT(canvas.Count(swatch, 0xFFFFFF), 10) << "white text on red";
+  const int hexWidth = canvas.Columns(swatch, 0xFFFFFF);
+  settings.Notation = 0;
+  canvas.Draw(0, false);
+  EXPECT_GT(canvas.Columns(swatch, 0xFFFFFF), hexWidth) << "R:255 G:0 B:0 is longer than #FF0000";
+  palettes[0].header.itemHeight = 19;
+  ItemCanvas low(200, 19);
+  low.Draw(0, false);
+  EXPECT_EQ(low.Count({34, 3, 197, 16}, 0xFFFFFF), 0) << "no text below height 20";
+  EXPECT_EQ(low.Count({34, 3, 197, 16}, Rgb(255, 0, 0)), 163 * 13);
+}
+
+}  // namespace
