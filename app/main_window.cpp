@@ -16,6 +16,7 @@
 #include "picker/picker_window.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "settings/settings_apply.h"
 #include "settings/settings_dialog.h"
 
 const char kPickerFailedText[] = "ピッカーの作成に失敗しました";
@@ -72,6 +73,10 @@ void OnCommand(HWND window, int id) {
     case IDC_ABOUT:
       MessageBeep(MB_ICONASTERISK);
       ShowAboutBox(window);
+      break;
+    case IDC_APPLY:
+      ApplySettings();
+      BuildTrayMenu();  // the range list may have changed
       break;
     case IDC_CLOSE: SendMessageA(window, WM_CLOSE, 0, 0); break;
     case CMD_SETTINGS: OpenSettings(0); break;
@@ -167,6 +172,34 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
   }
   // The frame is a dialog: Tab, arrows and mnemonics need the dialog procedure.
   return DefDlgProcA(hwnd, msg, wParam, lParam);
+}
+
+bool RegisterMainWindowClass() {
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_HREDRAW | CS_VREDRAW;
+  wc.lpfnWndProc = MainWndProc;
+  wc.cbWndExtra = DLGWINDOWEXTRA;
+  wc.hInstance = appInstance;
+  wc.hIcon = LoadProgramIcon(IDI_SHOWN, 32);
+  wc.hIconSm = LoadProgramIcon(IDI_SHOWN, 16);
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kMainClass;
+  return RegisterClassExA(&wc) != 0;
+}
+
+HWND CreateMainWindow() {
+  return CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_FRAME), nullptr, nullptr, 0);
+}
+
+bool TranslateProgramMessage(MSG& msg) {
+  // Only keys concern the dialog and the accelerators. Asking for every
+  // message costs a server call each under Wine, and the collect palette
+  // brings many.
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+  if (settingsOpen && (TranslateSettingsKey(msg) || IsDialogMessageA(mainWindow, &msg))) return true;
+  return paletteAccelerators != nullptr && TranslateAcceleratorA(paletteWindow, paletteAccelerators, &msg) != 0;
 }
 
 int InitMainWindow(HWND window) {

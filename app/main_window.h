@@ -4,7 +4,16 @@
 
 #include <windows.h>
 
+inline constexpr char kMainClass[] = "zq_velun";
+
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// The class "zq_velun"; false when it cannot be registered.
+bool RegisterMainWindowClass();
+// The hidden frame from template 500; null when it cannot be made.
+HWND CreateMainWindow();
+// What the message loop asks before it dispatches a message: the settings
+// dialog's keys, then the palette window's accelerators. True when taken.
+bool TranslateProgramMessage(MSG& msg);
 // 0; -1 no window; -2 no palette window; -3 no picker thread.
 int InitMainWindow(HWND window);
 

@@ -9,6 +9,7 @@ std::int32_t* rangeSizes = nullptr;
 std::int32_t rangeCount = 0;
 std::int32_t rangeIndex = 0;
 std::atomic<std::int32_t> currentRangeSize{1};
+RangeAllocator rangeAllocate = std::malloc;
 KeyBind keyBinds[kSlotCount] = {};
 
 const char kMainSection[] = "ぬべら";
@@ -78,7 +79,7 @@ const SettingDef kSettingsTable[kSettingCount] = {
 
 bool SetRangeList(const std::int32_t* sizes, std::int32_t count, std::int32_t index) {
   if (count <= 0) return false;
-  auto* fresh = static_cast<std::int32_t*>(std::malloc(sizeof(std::int32_t) * static_cast<std::size_t>(count)));
+  auto* fresh = static_cast<std::int32_t*>(rangeAllocate(sizeof(std::int32_t) * static_cast<std::size_t>(count)));
   if (fresh == nullptr) return false;
   std::memcpy(fresh, sizes, sizeof(std::int32_t) * static_cast<std::size_t>(count));
   std::int32_t* old = rangeSizes;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 
 #include "keybind/keybind.h"
@@ -108,6 +109,10 @@ extern const char kDefaultSpuitFormat[];   // "#%rx%gx%bx"
 extern const char kDefaultPickerFormat[];  // the three default lines, 47 bytes
 extern const std::int32_t kDefaultRanges[3];
 extern const KeyBind kDefaultKeyBinds[kSlotCount];
+
+// Where range arrays come from: malloc, or a stand-in that fails in tests.
+using RangeAllocator = void* (*)(std::size_t bytes);
+extern RangeAllocator rangeAllocate;
 
 // Replaces the range list; false (list unchanged) when it cannot be had.
 bool SetRangeList(const std::int32_t* sizes, std::int32_t count, std::int32_t index);

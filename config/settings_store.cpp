@@ -34,5 +34,11 @@ void SaveSettingsIn(const std::string& directory) {
     MessageBoxA(nullptr, kSaveFailedText, kSaveFailedCaption, MB_ICONERROR);
 }
 
-void LoadSettings() { LoadSettingsIn(DataDirectory()); }
-void SaveSettings() { SaveSettingsIn(DataDirectory()); }
+namespace {
+std::string chosenDirectory;
+std::string Directory() { return chosenDirectory.empty() ? DataDirectory() : chosenDirectory; }
+}  // namespace
+
+void UseDataDirectory(const std::string& directory) { chosenDirectory = directory; }
+void LoadSettings() { LoadSettingsIn(Directory()); }
+void SaveSettings() { SaveSettingsIn(Directory()); }

@@ -14,6 +14,10 @@ void SaveSettings();
 // window, named by the shell once it exists.
 void SetPlacementWindow(HWND window);
 
+// Where LoadSettings and SaveSettings keep the files: beside the executable,
+// unless a directory (ending in a separator) was named here; tests do.
+void UseDataDirectory(const std::string& directory);
+
 // The same with the files in directory (ending in a separator).
 void LoadSettingsIn(const std::string& directory);
 void SaveSettingsIn(const std::string& directory);

@@ -2,9 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
-#include <cstring>
-
 #include "config/settings.h"
 #include "palette/palette_state.h"
 #include "palette/palette_window.h"
@@ -13,10 +10,8 @@
 #include "resources/program_module.h"
 #include "resources/resource.h"
 #include "settings/pages.h"
-
-HWND settingsPages[kPageCount + 1] = {};
-HWND settingsTab = nullptr;
-WorkRanges workRanges = {};
+#include "settings/range_page.h"
+#include "settings/settings_fill.h"
 
 namespace {
 
@@ -33,26 +28,16 @@ const PageDef kPages[kPageCount] = {
     {"その他", IDD_PAGE_OTHER, OtherPage},
 };
 
-HWND Frame() { return settingsPages[kPageCount]; }
-
-void FreeWorkRanges() {
-  std::free(workRanges.sizes);
-  workRanges = {};
-}
-
-// A failed copy leaves an empty working list; applying it keeps the live one.
-void CopyRangesToWork() {
-  FreeWorkRanges();
-  if (rangeCount <= 0) return;
-  auto* sizes = static_cast<std::int32_t*>(std::malloc(sizeof(std::int32_t) * rangeCount));
-  if (sizes == nullptr) return;
-  std::memcpy(sizes, rangeSizes, sizeof(std::int32_t) * rangeCount);
-  workRanges = {sizes, rangeCount, rangeIndex};
+// The frame's answer to a tab change: the user's click or the program's.
+void NotifyTabChange() {
+  NMHDR change = {settingsTab, IDC_TAB, static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageA(SettingsFrame(), WM_NOTIFY, IDC_TAB, reinterpret_cast<LPARAM>(&change));
 }
 
 }  // namespace
 
 void CreateSettingsPages(HWND frame) {
+  settingsPages[kPageCount] = frame;
   settingsTab = GetDlgItem(frame, IDC_TAB);
   for (int i = 0; i < kPageCount; ++i) {
     TCITEMA item = {};
@@ -63,7 +48,6 @@ void CreateSettingsPages(HWND frame) {
   for (int i = 0; i < kPageCount; ++i)
     settingsPages[i] = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(kPages[i].templateId), frame,
                                           kPages[i].procedure, 0);
-  settingsPages[kPageCount] = frame;
 }
 
 void ShowSelectedPage() {
@@ -76,20 +60,18 @@ void ShowSettingsDialog(int tab) {
   settingsOpen = 1;
   SetPickerSuspend(1, -1);
   ShowPalette(0);
-  CopyRangesToWork();
-
+  FillSettingsPages();
   SendMessageA(settingsTab, TCM_SETCURSEL, tab, 0);
-  NMHDR change = {settingsTab, IDC_TAB, static_cast<UINT>(TCN_SELCHANGE)};
-  SendMessageA(Frame(), WM_NOTIFY, IDC_TAB, reinterpret_cast<LPARAM>(&change));
+  NotifyTabChange();
   SetFocus(settingsTab);
-  ShowWindow(Frame(), SW_SHOWNORMAL);
-  SetForegroundWindow(Frame());
+  ShowWindow(SettingsFrame(), SW_SHOWNORMAL);
+  SetForegroundWindow(SettingsFrame());
 }
 
 void CloseSettingsDialog() {
   if (!settingsOpen) return;
-  FreeWorkRanges();
-  ShowWindow(Frame(), SW_HIDE);
+  FreeRanges(workRanges);
+  ShowWindow(SettingsFrame(), SW_HIDE);
   settingsOpen = 0;
   SetPickerSuspend(settings.ShowPicker ? 0 : 1, 1);
   ShowPalette(paletteWanted);
@@ -97,7 +79,7 @@ void CloseSettingsDialog() {
 }
 
 void LayoutSettingsDialog() {
-  HWND frame = Frame();
+  HWND frame = SettingsFrame();
   if (frame == nullptr || settingsTab == nullptr) return;
   RECT client;
   GetClientRect(frame, &client);
@@ -116,4 +98,14 @@ void LayoutSettingsDialog() {
     if (settingsPages[i] != nullptr)
       MoveWindow(settingsPages[i], page.left, page.top, page.right - page.left, page.bottom - page.top, TRUE);
   ShowSelectedPage();
+}
+
+bool TranslateSettingsKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || GetKeyState(VK_CONTROL) >= 0) return false;
+  const int step = GetKeyState(VK_SHIFT) < 0 ? kPageCount - 1 : 1;
+  const int selected = static_cast<int>(SendMessageA(settingsTab, TCM_GETCURSEL, 0, 0));
+  SendMessageA(settingsTab, TCM_SETCURSEL, (selected + step) % kPageCount, 0);
+  NotifyTabChange();
+  SetFocus(settingsTab);
+  return true;
 }

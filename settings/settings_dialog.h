@@ -1,23 +1,10 @@
-// The settings dialog: the main window's frame with its seven pages.
+// The settings dialog: the main window's frame with its seven pages, opened
+// filled from the settings and closed without keeping unapplied edits.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdint>
-
-inline constexpr int kPageCount = 7;
-
-// The seven pages in tab order, then the frame itself.
-extern HWND settingsPages[kPageCount + 1];
-extern HWND settingsTab;
-
-// The working copy of the range list, made when the dialog opens.
-struct WorkRanges {
-  std::int32_t* sizes;
-  std::int32_t count;
-  std::int32_t index;
-};
-extern WorkRanges workRanges;
+#include "settings/settings_state.h"
 
 // Creates the tabs and pages inside the frame.
 void CreateSettingsPages(HWND frame);
@@ -28,3 +15,6 @@ void CloseSettingsDialog();
 void LayoutSettingsDialog();
 // Shows the page of the selected tab and hides the others.
 void ShowSelectedPage();
+// Ctrl+Tab and Ctrl+Shift+Tab switch pages, as in every property sheet;
+// true when msg was one of them.
+bool TranslateSettingsKey(const MSG& msg);

@@ -108,7 +108,8 @@ TEST_F(ProgramTest, ASecondStartOpensTheSettingsOfTheFirst) {
   EXPECT_NEAR((frame.left + frame.right) / 2, (work.left + work.right) / 2, 1) << "centred";
   EXPECT_NEAR((frame.top + frame.bottom) / 2, (work.top + work.bottom) / 2, 1);
 
-  // Tab moves through the frame's controls.
+  // Tab moves from the tab control into the page, Shift+Tab back past it
+  // to the frame's buttons.
   GUITHREADINFO gui = {};
   gui.cbSize = sizeof gui;
   auto focusId = [&] {
@@ -117,9 +118,16 @@ TEST_F(ProgramTest, ASecondStartOpensTheSettingsOfTheFirst) {
   };
   EXPECT_EQ(focusId(), 1000) << "the tab control has the focus";
   Tap(VK_TAB);
-  EXPECT_TRUE(WaitUntil([&] { return focusId() == 1001; })) << "Tab went to " << focusId();
+  EXPECT_TRUE(WaitUntil([&] { return focusId() == 1100; })) << "Tab went to " << focusId();
   Tap(VK_TAB);
-  EXPECT_TRUE(WaitUntil([&] { return focusId() == 1002; }));
+  EXPECT_TRUE(WaitUntil([&] { return focusId() == 1101; }));
+  KeyDown(VK_SHIFT);
+  Tap(VK_TAB);
+  Tap(VK_TAB);
+  EXPECT_TRUE(WaitUntil([&] { return focusId() == 1000; }));
+  Tap(VK_TAB);
+  KeyUp(VK_SHIFT);
+  EXPECT_TRUE(WaitUntil([&] { return focusId() == 1003; })) << "Shift+Tab went to " << focusId();
 
   // "閉じる" hides the frame; the program goes on, the picker comes back.
   HWND close = FindWindowExA(main, nullptr, "Button", "閉じる");
@@ -225,6 +233,82 @@ TEST_F(ProgramTest, EndOfSessionSavesWithoutEnding) {
   ExpectDefaultFiles(velun.dir());
   EXPECT_EQ(velun.WaitForExit(300), static_cast<DWORD>(STILL_ACTIVE));
   SendMessageA(main, WM_ENDSESSION, FALSE, 0);  // a cancelled shut-down saves nothing
+}
+
+BOOL CALLBACK FindById(HWND child, LPARAM lParam) {
+  auto* search = reinterpret_cast<std::pair<int, HWND>*>(lParam);
+  if (GetDlgCtrlID(child) == search->first) search->second = child;
+  return search->second == nullptr;
+}
+
+// A control of the settings frame's pages, by its id.
+HWND SettingsControl(HWND frame, int id) {
+  std::pair<int, HWND> search = {id, nullptr};
+  EnumChildWindows(frame, FindById, reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
+std::string TextOf(HWND control) {
+  char text[256] = {};
+  SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+// From the tray to a new distance of the picker, as a user does it.
+TEST_F(ProgramTest, ANewCursorMarginFromTheSettingsMovesThePicker) {
+  const RECT icon = TrayIcon();
+  HWND menu = OpenTrayMenu(icon);
+  ASSERT_NE(menu, nullptr);
+  const std::vector<MenuBand> items = ReadMenu(menu);
+  ASSERT_EQ(items.size(), 8u);
+  RECT m;
+  GetWindowRect(menu, &m);
+  ClickAt(m.left + 40, (items[6].top + items[6].bottom) / 2);  // 設定(&C)...
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; })) << "no settings";
+  HWND margin = SettingsControl(main, 1100);
+  ASSERT_NE(margin, nullptr);
+  EXPECT_EQ(TextOf(margin), "20");
+  // With the keyboard: the tab control has the focus, Tab goes into the
+  // page, Shift+Tab back past the tab control to the buttons. (Clicks on the
+  // frame are unreliable here: under Wine's desktop an injected pointer
+  // position lasts about 100 ms, which a busy program may miss.)
+  velun.WaitIdle();
+  auto focus = [&] {
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(velun.MainThread(), &gui);
+    return gui.hwndFocus;
+  };
+  Tap(VK_TAB);
+  ASSERT_TRUE(WaitUntil([&] { return focus() == margin; })) << "Tab goes into the page";
+  Tap(VK_END);
+  Tap(VK_BACK);
+  Tap(VK_BACK);
+  Tap('4');
+  Tap('0');
+  EXPECT_TRUE(WaitUntil([&] { return TextOf(margin) == "40"; })) << TextOf(margin);
+  KeyDown(VK_SHIFT);
+  for (int i = 0; i < 3; ++i) Tap(VK_TAB);  // tab control, 閉じる, 更新
+  KeyUp(VK_SHIFT);
+  ASSERT_TRUE(WaitUntil([&] { return GetDlgCtrlID(focus()) == 1002; })) << "更新 has the focus";
+  Tap(VK_SPACE);
+  EXPECT_TRUE(WaitUntil([&] { return Ini(velun.dir(), "ぬべら", "CursorMarginX") == "40"; }));
+  Tap(VK_TAB);
+  ASSERT_TRUE(WaitUntil([&] { return GetDlgCtrlID(focus()) == 1003; }));
+  Tap(VK_SPACE);  // 閉じる
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main) && IsWindowVisible(picker); }));
+
+  MoveMouse(300, 300);
+  EXPECT_TRUE(WaitUntil([&] {
+    RECT r;
+    GetWindowRect(picker, &r);
+    return r.left == 340 && r.top == 310;
+  })) << "the picker stands 40 right of the cursor";
+
+  // Closed and opened again, the saved value is shown.
+  EXPECT_EQ(velun.RunAgain(), 0u);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+  EXPECT_EQ(TextOf(SettingsControl(main, 1100)), "40");
 }
 
 TEST(RefusedPicker, ShowsTheFailureAndEndsInOrder) {

@@ -25,6 +25,8 @@ class VelunProcess {
   DWORD MainThread() const;
   // The exit code once it ended within ms, else STILL_ACTIVE.
   DWORD WaitForExit(DWORD ms);
+  // Waits until the program has handled its input and waits for more.
+  void WaitIdle(DWORD ms = 3000) const { WaitForInputIdle(process_, ms); }
   // Runs a second instance to its end and returns its exit code.
   DWORD RunAgain();
 

@@ -1,0 +1,20 @@
+// Moving values in and out of the settings pages' controls: decimal text in
+// edits, check boxes, texts cut to their storage, enabling.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+void SetNumber(int page, int id, std::int32_t value);
+// The edit's text, read up to limit bytes, as the settings loader converts it.
+std::int32_t GetNumber(int page, int id, int limit);
+void SetCheck(int page, int id, std::int32_t on);
+// 1 when checked, else 0.
+std::int32_t GetCheck(int page, int id);
+// The control's text cut to size - 1 bytes, never inside a double-byte
+// character; the rest of text is zero.
+void GetText(int page, int id, char* text, int size);
+void EnableControl(int page, int id, bool on);
+// The range list box line of an entry: "%d ピクセル".
+void InsertRangeLine(HWND list, int at, std::int32_t size);

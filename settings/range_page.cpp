@@ -1,0 +1,136 @@
+#include "settings/range_page.h"
+
+#include <cstdio>
+
+#include "config/number.h"
+#include "settings/page_controls.h"
+#include "settings/pages.h"
+#include "settings/range_edit.h"
+#include "settings/settings_state.h"
+
+namespace {
+
+constexpr int kEdit = 1180;
+constexpr int kAdd = 1181;
+constexpr int kModify = 1182;
+constexpr int kDelete = 1183;
+constexpr int kList = 1184;
+
+const char kNotOddText[] = "範囲に設定できるのは、1～101の奇数です";
+const char kTakenText[] = "既に登録されている範囲です";
+const char kInternalText[] = "内部エラーが発生しました";
+
+void Tell(const char* text, UINT icon) { MessageBoxA(SettingsFrame(), text, "エラー", icon); }
+
+HWND List(HWND page) { return GetDlgItem(page, kList); }
+int Selection(HWND page) { return static_cast<int>(SendMessageA(List(page), LB_GETCURSEL, 0, 0)); }
+
+bool EditEmpty(HWND page) {
+  char text[256] = {};
+  GetDlgItemTextA(page, kEdit, text, sizeof text);
+  return text[0] == '\0';
+}
+
+std::int32_t EditNumber(HWND page) {
+  char text[256] = {};
+  GetDlgItemTextA(page, kEdit, text, sizeof text);
+  return ParseSettingInt(text);
+}
+
+// The first line, the smallest size, can be neither modified nor deleted.
+bool Changeable(int s) { return s != -1 && s != 0; }
+
+void SelectLine(HWND page, int line) {
+  SendMessageA(List(page), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(kList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(List(page)));
+}
+
+// The typed text stays selected for the next try.
+void BackToEdit(HWND page) {
+  SendDlgItemMessageA(page, kEdit, EM_SETSEL, 0, -1);
+  SetFocus(GetDlgItem(page, kEdit));
+}
+
+void OnEditChange(HWND page) {
+  const bool typed = !EditEmpty(page);
+  EnableWindow(GetDlgItem(page, kAdd), typed);
+  EnableWindow(GetDlgItem(page, kModify), typed && Changeable(Selection(page)));
+}
+
+void OnAdd(HWND page) {
+  const std::int32_t v = EditNumber(page);
+  const int r = RangeInsert(workRanges, v);
+  switch (r) {
+    case -1: Tell(kNotOddText, MB_ICONWARNING); break;
+    case -2: Tell(kTakenText, MB_ICONWARNING); break;
+    case -3: ReportNoMemory(); break;
+    default:
+      InsertRangeLine(List(page), r, v);
+      SelectLine(page, r);
+      break;
+  }
+  BackToEdit(page);
+}
+
+void OnModify(HWND page) {
+  const int s = Selection(page);
+  const std::int32_t v = EditNumber(page);
+  const int r = RangeModify(workRanges, s, v);
+  switch (r) {
+    case -1: Tell(kNotOddText, MB_ICONWARNING); break;
+    case -2: Tell(kInternalText, MB_ICONERROR); break;
+    case -3: Tell(kTakenText, MB_ICONWARNING); break;
+    default:
+      SendMessageA(List(page), LB_DELETESTRING, static_cast<WPARAM>(s), 0);
+      InsertRangeLine(List(page), r, v);
+      SelectLine(page, r);
+      break;
+  }
+  BackToEdit(page);
+}
+
+void OnDelete(HWND page) {
+  const int s = Selection(page);
+  switch (RangeDelete(workRanges, s)) {
+    case -1: Tell(kInternalText, MB_ICONERROR); break;
+    case -2: ReportNoMemory(); break;
+    default:
+      SendMessageA(List(page), LB_DELETESTRING, static_cast<WPARAM>(s), 0);
+      SelectLine(page, s == workRanges.count ? s - 1 : s);
+      break;
+  }
+}
+
+void OnSelectionChange(HWND page) {
+  const int s = Selection(page);
+  char text[16] = "";
+  if (s >= 0 && s < workRanges.count) std::snprintf(text, sizeof text, "%d", static_cast<int>(workRanges.sizes[s]));
+  SetDlgItemTextA(page, kEdit, text);  // raises EN_CHANGE
+  EnableWindow(GetDlgItem(page, kModify), text[0] != '\0' && Changeable(s));
+  EnableWindow(GetDlgItem(page, kDelete), Changeable(s));
+}
+
+bool OnCommand(HWND page, int id, int code) {
+  switch (id) {
+    case kEdit:
+      if (code == EN_CHANGE) OnEditChange(page);
+      return code == EN_CHANGE;
+    case kAdd: OnAdd(page); return true;
+    case kModify: OnModify(page); return true;
+    case kDelete: OnDelete(page); return true;
+    case kList:
+      if (code == LBN_SELCHANGE) OnSelectionChange(page);
+      return code == LBN_SELCHANGE;
+  }
+  return false;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK RangePage(HWND page, UINT msg, WPARAM wParam, LPARAM) {
+  switch (msg) {
+    case WM_INITDIALOG: AttachPageTooltips(page, kEdit, kList); return TRUE;
+    case WM_COMMAND: return OnCommand(page, LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+  }
+  return FALSE;
+}

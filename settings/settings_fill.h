@@ -1,0 +1,11 @@
+// Filling the settings pages from the live settings when the dialog opens,
+// and the palette page's fields from and into the working copies.
+#pragma once
+
+// Every page by the control-to-setting map; makes the working copies.
+void FillSettingsPages();
+// The fields of the palette chosen in the combo box, from workPalettes; it
+// becomes shownPalette.
+void LoadPaletteFields();
+// The fields into workPalettes[shownPalette].
+void StorePaletteFields();

@@ -1,0 +1,9 @@
+#include "settings/settings_state.h"
+
+HWND settingsPages[kPageCount + 1] = {};
+HWND settingsTab = nullptr;
+PaletteHeader workPalettes[kPaletteCount] = {};
+int shownPalette = 0;
+WorkRanges workRanges = {};
+
+void ReportNoMemory() { MessageBoxA(SettingsFrame(), "メモリの確保に失敗しました", "エラー", MB_ICONERROR); }
