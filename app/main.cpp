@@ -31,14 +31,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return -1;
   }
 
-  // A failed GetMessage leaves msg as it was: zero, never garbage.
-  MSG msg = {};
-  BOOL got;
-  while ((got = GetMessageA(&msg, nullptr, 0, 0)) > 0) {
-    if (TranslateProgramMessage(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  const int code = RunMessageLoop();
   CloseHandle(mutex);
-  return got < 0 ? -1 : static_cast<int>(msg.wParam);
+  return code;
 }

@@ -122,6 +122,26 @@ void OnPickerFailed(HWND window, WPARAM code) {
   DestroyWindow(window);
 }
 
+// What start-up made besides the picker, let go of at the end or when
+// start-up fails part-way; each part only if it was made.
+void ReleaseShellParts() {
+  SetPlacementWindow(nullptr);
+  SetPaletteChangedHandler(nullptr);
+  if (paletteWindow != nullptr) DestroyWindow(paletteWindow);
+  paletteWindow = nullptr;
+  if (trayIconData.cbSize != 0) RemoveTrayIcon();
+  trayIconData = {};
+  if (trayMenu != nullptr) DestroyMenu(trayMenu);  // the range submenu goes with it
+  trayMenu = rangeMenu = nullptr;
+  if (menuIdleEvent != nullptr) CloseHandle(menuIdleEvent);
+  menuIdleEvent = nullptr;
+  if (pickerReadyEvent != nullptr) CloseHandle(pickerReadyEvent);
+  pickerReadyEvent = nullptr;
+  if (user32Module != nullptr) FreeLibrary(user32Module);
+  user32Module = nullptr;
+  setLayeredWindowAttributes = nullptr;
+}
+
 // Saves everything, stops the picker thread and lets go of what start-up made.
 void OnDestroy() {
   SaveSettings();
@@ -131,18 +151,7 @@ void OnDestroy() {
     CloseHandle(pickerThread);
     pickerThread = nullptr;
   }
-  SetPlacementWindow(nullptr);
-  SetPaletteChangedHandler(nullptr);
-  if (paletteWindow != nullptr) DestroyWindow(paletteWindow);
-  paletteWindow = nullptr;
-  RemoveTrayIcon();
-  if (trayMenu != nullptr) DestroyMenu(trayMenu);  // the range submenu goes with it
-  trayMenu = rangeMenu = nullptr;
-  if (menuIdleEvent != nullptr) CloseHandle(menuIdleEvent);
-  menuIdleEvent = nullptr;
-  if (user32Module != nullptr) FreeLibrary(user32Module);
-  user32Module = nullptr;
-  setLayeredWindowAttributes = nullptr;
+  ReleaseShellParts();
   FreeRangeList();
   PostQuitMessage(0);
 }
@@ -172,6 +181,20 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
   }
   // The frame is a dialog: Tab, arrows and mnemonics need the dialog procedure.
   return DefDlgProcA(hwnd, msg, wParam, lParam);
+}
+
+ThreadStarter startThread = CreateThread;
+
+int RunMessageLoop(MessageGetter get) {
+  // A failed first get leaves msg as it was: zero, never garbage.
+  MSG msg = {};
+  BOOL got;
+  while ((got = get(&msg, nullptr, 0, 0)) > 0) {
+    if (TranslateProgramMessage(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return got < 0 ? -1 : static_cast<int>(msg.wParam);
 }
 
 bool RegisterMainWindowClass() {
@@ -219,7 +242,10 @@ int InitMainWindow(HWND window) {
                SWP_NOZORDER);
   paletteShell.openSettings = PostOpenSettings;
   SetPaletteChangedHandler(OnPaletteChanged);
-  if (CreatePaletteWindow() != 0) return -2;
+  if (CreatePaletteWindow() != 0) {
+    ReleaseShellParts();
+    return -2;
+  }
   SetPlacementWindow(paletteWindow);
   BuildTrayMenu();
   taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
@@ -227,10 +253,9 @@ int InitMainWindow(HWND window) {
 
   pickerShell = {PostPickerFailed, PostShortcut};
   pickerReadyEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  pickerThread = CreateThread(nullptr, 0, PickerThreadMain, nullptr, 0, &pickerThreadId);
+  pickerThread = startThread(nullptr, 0, PickerThreadMain, nullptr, 0, &pickerThreadId);
   if (pickerThread == nullptr) {
-    CloseHandle(pickerReadyEvent);
-    pickerReadyEvent = nullptr;
+    ReleaseShellParts();  // the tray icon too: it must not outlive the program
     return -3;
   }
   // A picker thread that fails ends without setting the event.

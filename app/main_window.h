@@ -14,8 +14,19 @@ HWND CreateMainWindow();
 // What the message loop asks before it dispatches a message: the settings
 // dialog's keys, then the palette window's accelerators. True when taken.
 bool TranslateProgramMessage(MSG& msg);
-// 0; -1 no window; -2 no palette window; -3 no picker thread.
+// 0; -1 no window; -2 no palette window; -3 no picker thread. A failure
+// leaves nothing of what it made but the main window.
 int InitMainWindow(HWND window);
+
+// How the picker thread is started: CreateThread, or a stand-in in tests.
+using ThreadStarter = HANDLE(WINAPI*)(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD,
+                                      LPDWORD);
+extern ThreadStarter startThread;
+
+// The main thread's loop until WM_QUIT; its wParam, or -1 when getting a
+// message failed. get is GetMessageA, or a stand-in in tests.
+using MessageGetter = BOOL(WINAPI*)(MSG*, HWND, UINT, UINT);
+int RunMessageLoop(MessageGetter get = GetMessageA);
 
 extern const char kPickerFailedText[];
 extern const char kErrorCaption[];

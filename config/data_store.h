@@ -18,6 +18,10 @@ class DataStore {
   virtual void WriteProfile(const char* section, const char* key, const char* value) = 0;
   // The whole file, or nothing when it cannot be opened.
   virtual std::optional<std::vector<std::uint8_t>> ReadData(const char* name) = 0;
-  // False when the file cannot be created; write errors after that are not seen.
+  // False when the file cannot be written whole.
   virtual bool WriteData(const char* name, const std::vector<std::uint8_t>& bytes) = 0;
+  // A save of the profile is one step: the writes between these replace the
+  // profile only when End succeeds. False when it could not be replaced.
+  virtual void BeginProfileSave() {}
+  virtual bool EndProfileSave() { return true; }
 };

@@ -5,6 +5,8 @@
 #include "config/text.h"
 #include "resources/program_module.h"
 
+#include <initializer_list>
+
 namespace {
 
 // Data files are small; a larger file is read only this far.
@@ -27,19 +29,48 @@ std::string FileStore::ReadProfile(const char* section, const char* key, const c
 }
 
 void FileStore::WriteProfile(const char* section, const char* key, const char* value) {
-  WritePrivateProfileStringA(section, key, value, PathOf(kIniFileName).c_str());
+  WritePrivateProfileStringA(section, key, value, profile_.c_str());
+}
+
+// The new version starts as a copy, so keys of the profile that are not the
+// program's stay.
+void FileStore::BeginProfileSave() {
+  const std::string path = PathOf(kIniFileName);
+  profile_ = path + ".new";
+  if (!CopyFileA(path.c_str(), profile_.c_str(), FALSE)) DeleteFileA(profile_.c_str());
+}
+
+bool FileStore::EndProfileSave() {
+  const std::string path = PathOf(kIniFileName);
+  const std::string fresh = profile_;
+  profile_ = path;
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, fresh.c_str());  // flushes the profile cache
+  if (MoveFileExA(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  DeleteFileA(fresh.c_str());
+  return false;
+}
+
+void FileStore::RemoveStaleFiles() const {
+  for (const char* name : {kIniFileName, "pickfmt.dat", "palette.dat", "range.dat", "keycfg.dat"})
+    DeleteFileA((PathOf(name) + ".new").c_str());
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(HANDLE file) {
+  LARGE_INTEGER size = {};
+  if (!GetFileSizeEx(file, &size) || size.QuadPart < 0) return std::nullopt;
+  const DWORD want = size.QuadPart > kMaxDataFileSize ? kMaxDataFileSize : static_cast<DWORD>(size.QuadPart);
+  std::vector<std::uint8_t> bytes(want);
+  DWORD read = 0;
+  if (want > 0 && !ReadFile(file, bytes.data(), want, &read, nullptr)) read = 0;
+  bytes.resize(read);  // what could not be read is not used
+  return bytes;
 }
 
 std::optional<std::vector<std::uint8_t>> FileStore::ReadData(const char* name) {
   HANDLE file = CreateFileA(PathOf(name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  DWORD size = GetFileSize(file, nullptr);
-  if (size == INVALID_FILE_SIZE || size > kMaxDataFileSize) size = kMaxDataFileSize;
-  std::vector<std::uint8_t> bytes(size);
-  DWORD read = 0;
-  if (size > 0 && !ReadFile(file, bytes.data(), size, &read, nullptr)) read = 0;
-  bytes.resize(read);  // what could not be read is not used
+  auto bytes = ReadWholeFile(file);
   CloseHandle(file);
   return bytes;
 }

@@ -77,8 +77,10 @@ void LoadSettingsFrom(DataStore& store) {
 }
 
 bool SaveSettingsTo(DataStore& store, const PalettePlacement* placement) {
+  store.BeginProfileSave();
   SaveProfile(store, placement);
-  bool ok = store.WriteData(kPickerFormatFile, EncodePickerFormat(pickerFormat));
+  bool ok = store.EndProfileSave();
+  ok = store.WriteData(kPickerFormatFile, EncodePickerFormat(pickerFormat)) && ok;
   ok = SavePalettes(store) == 0 && ok;
   ok = store.WriteData(kRangeFile, EncodeRangeList(rangeSizes, rangeCount, rangeIndex)) && ok;
   ok = store.WriteData(kKeyConfigFile, EncodeKeyBinds(keyBinds)) && ok;

@@ -16,6 +16,7 @@ const char kSaveFailedCaption[] = "ぬべら";
 
 void LoadSettingsIn(const std::string& directory) {
   FileStore store(directory);
+  store.RemoveStaleFiles();
   LoadSettingsFrom(store);
 }
 

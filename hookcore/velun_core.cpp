@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <initializer_list>
 
 #include "hookcore/hook_logic.h"
 
@@ -12,12 +13,19 @@ namespace {
 
 HINSTANCE dllInstance = nullptr;
 CRITICAL_SECTION configLock;
+// Attaching and releasing may come from different threads of the program:
+// the hook thread's handle and id change only under this lock.
+CRITICAL_SECTION lifeLock;
+// How long a release waits for the hook thread before it unhooks by itself.
+constexpr DWORD kStopWaitMs = 5000;
 HookConfig config = {};  // written by the program's threads, read by the hooks
 
 // The hook thread's own.
 HookState state = {};
-HHOOK keyboardHook = nullptr;
-HHOOK mouseHook = nullptr;
+// Removed by the hook thread as it ends, or by a release that gave up
+// waiting for it: whoever takes a handle first unhooks it.
+HHOOK volatile keyboardHook = nullptr;
+HHOOK volatile mouseHook = nullptr;
 
 // Owned by the attaching caller.
 HWND volatile target = nullptr;
@@ -83,6 +91,8 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+void Unhook();
+
 struct StartUp {
   HANDLE ready;
   bool installed;
@@ -101,26 +111,29 @@ DWORD WINAPI HookThreadMain(LPVOID parameter) {
   if (installed) {
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
   }
-  if (keyboardHook != nullptr) UnhookWindowsHookEx(keyboardHook);
-  if (mouseHook != nullptr) UnhookWindowsHookEx(mouseHook);
-  keyboardHook = mouseHook = nullptr;
+  Unhook();
   return installed ? 0 : 1;
 }
 
+void Unhook() {
+  for (HHOOK volatile* slot : {&keyboardHook, &mouseHook}) {
+    HHOOK hook = static_cast<HHOOK>(InterlockedExchangePointer(reinterpret_cast<void* volatile*>(slot), nullptr));
+    if (hook != nullptr) UnhookWindowsHookEx(hook);
+  }
+}
+
+// Under lifeLock. A hook thread that does not end in time is left to end
+// by itself, but its hooks go now: input must never wait on a stuck thread.
 void StopHookThread() {
   if (hookThread == nullptr) return;
   PostThreadMessageA(hookThreadId, WM_QUIT, 0, 0);
-  WaitForSingleObject(hookThread, INFINITE);
+  if (WaitForSingleObject(hookThread, kStopWaitMs) != WAIT_OBJECT_0) Unhook();
   CloseHandle(hookThread);
   hookThread = nullptr;
   hookThreadId = 0;
 }
 
-}  // namespace
-
-extern "C" {
-
-int __cdecl SetVelunCore(HWND window) {
+int Attach(HWND window) {
   if (window == nullptr || !IsWindow(window)) return -1;
   if (hookThread != nullptr) {
     target = window;
@@ -150,9 +163,22 @@ int __cdecl SetVelunCore(HWND window) {
   return 0;
 }
 
+}  // namespace
+
+extern "C" {
+
+int __cdecl SetVelunCore(HWND window) {
+  EnterCriticalSection(&lifeLock);
+  const int result = Attach(window);
+  LeaveCriticalSection(&lifeLock);
+  return result;
+}
+
 int __cdecl ReleaseVelunCore() {
+  EnterCriticalSection(&lifeLock);
   target = nullptr;
   StopHookThread();
+  LeaveCriticalSection(&lifeLock);
   return 0;
 }
 
@@ -194,9 +220,11 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
     dllInstance = instance;
     InitializeCriticalSection(&configLock);
+    InitializeCriticalSection(&lifeLock);
     DisableThreadLibraryCalls(instance);
   } else if (reason == DLL_PROCESS_DETACH) {
     DeleteCriticalSection(&configLock);
+    DeleteCriticalSection(&lifeLock);
   }
   return TRUE;
 }

@@ -1,7 +1,10 @@
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -243,6 +246,89 @@ TEST_F(HookCoreTest, TheProgramsSettingsReachTheHookCore) {
   EXPECT_FALSE(victim.Received(WM_KEYDOWN, 'L'));
   settings = Settings{};
   std::memset(keyBinds, 0, sizeof keyBinds);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<DWORD> ThreadsOfThisProcess() {
+  std::vector<DWORD> ids;
+  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  THREADENTRY32 t = {};
+  t.dwSize = sizeof t;
+  for (BOOL more = Thread32First(snap, &t); more; more = Thread32Next(snap, &t))
+    if (t.th32OwnerProcessID == GetCurrentProcessId()) ids.push_back(t.th32ThreadID);
+  CloseHandle(snap);
+  return ids;
+}
+
+// A hook thread that does not answer: the release gives up waiting after a
+// bounded time, and the hooks are gone all the same.
+TEST(HookCoreLife, AReleaseDoesNotWaitForAStuckHookThread) {
+  RecorderWindow reports{HCN_MOUSEMOVE, HCN_ZOOMINPUT, false};
+  const std::vector<DWORD> before = ThreadsOfThisProcess();
+  ASSERT_GE(__SetVelunCore(reports.hwnd()), 0);
+  DWORD hookThread = 0;
+  for (DWORD id : ThreadsOfThisProcess())
+    if (std::find(before.begin(), before.end(), id) == before.end()) hookThread = id;
+  ASSERT_NE(hookThread, 0u);
+  HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, hookThread);
+  ASSERT_NE(thread, nullptr);
+  SuspendThread(thread);
+  const DWORD start = GetTickCount();
+  __ReleaseVelunCore();
+  const DWORD waited = GetTickCount() - start;
+  EXPECT_LT(waited, 8000u);
+  EXPECT_GE(waited, 4000u) << "it did wait for the thread first";
+  EXPECT_EQ(__GetVelunCore(), 0);
+  // Input no longer goes through the stuck thread's hooks: moves and keys
+  // go on, and nothing is reported.
+  reports.Take();
+  const DWORD inputStart = GetTickCount();
+  MoveMouse(333, 222);
+  Tap(VK_F2);
+  EXPECT_LT(GetTickCount() - inputStart, 1000u) << "input waited on the stuck thread";
+  ResumeThread(thread);
+  CloseHandle(thread);
+  EXPECT_TRUE(reports.Take().empty());
+  // And a new attach works.
+  ASSERT_GE(__SetVelunCore(reports.hwnd()), 0);
+  MoveMouse(340, 222);
+  bool moved = false;
+  for (const Recorded& m : reports.Take()) moved = moved || m.message == HCN_MOUSEMOVE;
+  EXPECT_TRUE(moved);
+  __ReleaseVelunCore();
+}
+
+HWND churnTarget = nullptr;
+
+DWORD WINAPI Churn(LPVOID) {
+  for (int i = 0; i < 150; ++i) {
+    __SetVelunCore(churnTarget);
+    __ReleaseVelunCore();
+  }
+  return 0;
+}
+
+// Attach and release from two threads at once: one hook thread at most, and
+// the state the last call left.
+TEST(HookCoreLife, AttachAndReleaseFromTwoThreads) {
+  RecorderWindow reports{HCN_MOUSEMOVE, HCN_ZOOMINPUT, false};
+  churnTarget = reports.hwnd();
+  const std::size_t before = ThreadsOfThisProcess().size();
+  HANDLE a = CreateThread(nullptr, 0, Churn, nullptr, 0, nullptr);
+  HANDLE b = CreateThread(nullptr, 0, Churn, nullptr, 0, nullptr);
+  const HANDLE both[2] = {a, b};
+  EXPECT_EQ(WaitForMultipleObjects(2, both, TRUE, 60000), WAIT_OBJECT_0);
+  CloseHandle(a);
+  CloseHandle(b);
+  EXPECT_EQ(__GetVelunCore(), 0);
+  PumpMessages(200);
+  EXPECT_EQ(ThreadsOfThisProcess().size(), before) << "a hook thread was left behind";
+  ASSERT_GE(__SetVelunCore(churnTarget), 0);
+  EXPECT_EQ(ThreadsOfThisProcess().size(), before + 1);
+  __ReleaseVelunCore();
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "config/settings.h"
+#include "config/file_store.h"
 #include "config/settings_store.h"
 #include "common/keybind_testing.h"
 #include "message_box_catcher.h"
@@ -138,6 +140,45 @@ TEST_F(SettingsStoreTest, PaletteWindowPlacementIsSavedFromItsNormalRectangle) {
   EXPECT_EQ(Ini("ぬべらパレット", "CX"), "300");
   EXPECT_EQ(Ini("ぬべらパレット", "CY"), "500");
   EXPECT_EQ(settings.X, 80) << "the variables are not updated";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SettingsStoreTest, AStartRemovesWhatACutSaveLeftBehindAndKeepsForeignKeys) {
+  dir.Write("range.dat.new", "cut");
+  dir.Write("velun.ini.new", "[ぬべら]\r\nCursorMarg");
+  SetIni("ぬべら", "CursorMarginX", "33");
+  SetIni("mine", "note", "kept");
+  LoadSettingsIn(dir.path());
+  EXPECT_EQ(dir.Size("range.dat.new"), -1);
+  EXPECT_EQ(dir.Size("velun.ini.new"), -1);
+  EXPECT_EQ(settings.CursorMarginX, 33);
+  SaveSettingsIn(dir.path());
+  EXPECT_EQ(Ini("mine", "note"), "kept") << "a save replaces the file but keeps keys not its own";
+  EXPECT_EQ(Ini("ぬべら", "CursorMarginX"), "33");
+  EXPECT_EQ(dir.Size("velun.ini.new"), -1);
+  // The profile reads what was last saved, also after the file was replaced.
+  settings.CursorMarginX = 44;
+  SaveSettingsIn(dir.path());
+  EXPECT_EQ(Ini("ぬべら", "CursorMarginX"), "44");
+  LoadSettingsIn(dir.path());
+  EXPECT_EQ(settings.CursorMarginX, 44);
+}
+
+// A handle whose size cannot be had (a pipe) is read as nothing, not as a
+// 16 MiB buffer of zeros.
+TEST(ReadWholeFile, NoSizeNoBytes) {
+  HANDLE read = nullptr, write = nullptr;
+  ASSERT_TRUE(CreatePipe(&read, &write, nullptr, 0));
+  DWORD written = 0;
+  WriteFile(write, "abc", 3, &written, nullptr);
+  LARGE_INTEGER size = {};
+  ASSERT_FALSE(GetFileSizeEx(read, &size)) << "the test needs a handle without a size";
+  EXPECT_FALSE(ReadWholeFile(read).has_value());
+  CloseHandle(read);
+  CloseHandle(write);
 }
 
 }  // namespace
