@@ -5,7 +5,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -17,33 +16,7 @@
 #include "palette/palette_state.h"
 #include "palette/palette_window.h"
 #include "resources/program_module.h"
-
-namespace {
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <typename F>
-double Median(int runs, F&& f) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    const double t0 = Now();
-    f(i);
-    times.push_back(Now() - t0);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
-}  // namespace
+#include "timing.h"
 
 int main() {
   appInstance = GetModuleHandleA(nullptr);
@@ -60,7 +33,7 @@ int main() {
 
   // The worst case on every mouse move: full, checking all 1000, a new colour.
   std::uint32_t colour = 0;
-  const double add = Median(2001, [&](int) {
+  const double add = MedianMs(2001, [&](int) {
                        for (int k = 0; k < 100; ++k) AddPaletteColor(colour++ & 0x7FFFFF, kCollectPalette, 0);
                      }) * 1000.0 / 100.0;
   std::printf("AddPaletteColor, full 1000, check range 1000, new colour (median, us)  %.2f\n", add);
@@ -74,7 +47,7 @@ int main() {
     Sleep(10);
   }
   const int items = static_cast<int>(SendMessageA(paletteList, LB_GETCOUNT, 0, 0));
-  const double repaint = Median(301, [](int) { RedrawWindow(paletteList, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); });
+  const double repaint = MedianMs(301, [](int) { RedrawWindow(paletteList, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); });
   std::printf("repaint of the shown list of %d colours (median of 301, ms)            %.3f\n", items, repaint);
   DestroyWindow(paletteWindow);
   return 0;

@@ -19,24 +19,9 @@
 #include "picker_harness.h"
 #include "resources/program_module.h"
 #include "test_window.h"
+#include "timing.h"
 
 namespace {
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 std::uint32_t Gradient(int x, int y) {
   return static_cast<std::uint32_t>((x * 255 / 1024) | ((y * 255 / 768) << 8) | (((x + y) & 0xFF) << 16));
@@ -47,48 +32,28 @@ std::uint32_t Gradient(int x, int y) {
 double MoveToRepaint(int range) {
   const std::int32_t sizes[] = {range};
   SetRangeList(sizes, 1, 0);
-  std::vector<double> times;
-  for (int i = 0; i < 400; ++i) {
+  return MedianMs(400, [](int i) {
     const int x = 200 + (i % 2) * 300 + (i % 7);
     const int y = 200 + (i % 3) * 100;
-    const double t0 = Now();
     SendMessageA(pickerWindow, HCN_MOUSEMOVE, 0, MAKELPARAM(x, y));
-    if (i >= 20) times.push_back(Now() - t0);
-  }
-  return Median(times);
+  }, 20);
 }
 
 // The two window operations every move makes, alone: moving the painted
 // picker, and one repaint through WM_PAINT.
 double MoveAlone() {
-  std::vector<double> times;
-  for (int i = 0; i < 400; ++i) {
-    const double t0 = Now();
+  return MedianMs(400, [](int i) {
     SetWindowPos(pickerWindow, HWND_TOP, 220 + (i % 2) * 300, 210 + (i % 3) * 100, 0, 0,
                  SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
-    if (i >= 20) times.push_back(Now() - t0);
-  }
-  return Median(times);
+  }, 20);
 }
 
 double RepaintAlone() {
-  std::vector<double> times;
-  for (int i = 0; i < 400; ++i) {
-    const double t0 = Now();
-    RedrawWindow(pickerWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    if (i >= 20) times.push_back(Now() - t0);
-  }
-  return Median(times);
+  return MedianMs(400, [](int) { RedrawWindow(pickerWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }, 20);
 }
 
 double SendOverhead() {
-  std::vector<double> times;
-  for (int i = 0; i < 400; ++i) {
-    const double t0 = Now();
-    SendMessageA(pickerWindow, WM_NULL, 0, 0);
-    times.push_back(Now() - t0);
-  }
-  return Median(times);
+  return MedianMs(400, [](int) { SendMessageA(pickerWindow, WM_NULL, 0, 0); });
 }
 
 // One zoom paint of the picker at level L: the screen block stretched with
@@ -100,17 +65,12 @@ double ZoomPaint(int level) {
   HDC target = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, side, side);
   HGDIOBJ old = SelectObject(target, bitmap);
-  std::vector<double> times;
-  for (int i = 0; i < 300; ++i) {
-    const double t0 = Now();
-    DrawPicker(target, screen, side, side);
-    if (i >= 20) times.push_back(Now() - t0);
-  }
+  const double median = MedianMs(300, [&](int) { DrawPicker(target, screen, side, side); }, 20);
   SelectObject(target, old);
   DeleteObject(bitmap);
   DeleteDC(target);
   ReleaseDC(nullptr, screen);
-  return Median(times);
+  return median;
 }
 
 // Wine's GetGuiResources always answers 0. There the bench counts what is

@@ -11,7 +11,8 @@ inline bool IsSjisLeadByte(unsigned char b) {
 inline bool IsSjisTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
 // Copies at most size - 1 bytes of src into dst and terminates it, never
-// splitting a double-byte character. Returns the number of bytes copied.
+// splitting a double-byte character and never ending in half of one (a lead
+// byte without its trail is left out at the end). Returns the bytes copied.
 std::size_t CopyText(char* dst, std::size_t size, const char* src);
 
 // The path of a file named name in the directory of modulePath: drive and

@@ -28,8 +28,9 @@ bool AnyNear(const std::uint32_t* e, int n, std::uint32_t colour, std::int32_t t
   const int r = Red(colour), g = Green(colour), b = Blue(colour);
   const unsigned width = 2u * static_cast<unsigned>(t);
   auto near = [&](std::uint32_t x) {
-    return (static_cast<unsigned>(Red(x) - r + t) <= width) & (static_cast<unsigned>(Green(x) - g + t) <= width) &
-           (static_cast<unsigned>(Blue(x) - b + t) <= width);
+    return static_cast<unsigned>(static_cast<unsigned>(Red(x) - r + t) <= width) &
+           static_cast<unsigned>(static_cast<unsigned>(Green(x) - g + t) <= width) &
+           static_cast<unsigned>(static_cast<unsigned>(Blue(x) - b + t) <= width);
   };
   constexpr int kBlock = 64;
   int i = 0;

@@ -17,9 +17,10 @@ int CapacityDigits(std::int32_t capacity) {
 }
 
 std::string ItemNumberText(int index, std::int32_t capacity) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%0*d", CapacityDigits(capacity), index + 1);
-  return text;
+  std::string number = std::to_string(index + 1);
+  const std::size_t width = static_cast<std::size_t>(CapacityDigits(capacity));
+  if (number.size() < width) number.insert(0, width - number.size(), '0');
+  return number;
 }
 
 std::string SwatchText(std::uint32_t colour, int notation) {

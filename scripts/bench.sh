@@ -21,16 +21,8 @@ done
 
 . scripts/wine-env.sh
 . scripts/xvfb.sh
-cleanup() {
-  "$WINESERVER" -k >/dev/null 2>&1 || true
-  stop_xvfb
-}
-trap cleanup EXIT
-start_xvfb || exit 1
-"$WINESERVER" -k >/dev/null 2>&1 || true
-"$WINESERVER" -w >/dev/null 2>&1 || true
-"$WINESERVER" -p >/dev/null 2>&1
-"$WINE" cmd /c exit >/dev/null 2>&1 </dev/null
+trap stop_wine_session EXIT
+start_wine_session || exit 1
 
 out=$root/build/bench
 mkdir -p "$out"

@@ -26,7 +26,7 @@ fi
 
 bash scripts/setup.sh
 cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target velun lumet velun_hookcore
+cmake --build --preset win32 --target velun lumet velun_hookcore velun_scene
 mkdir -p out/velun
 cp build/win32/bin/velun.exe build/win32/bin/lumet.dll build/win32/bin/VELUN.DLL out/velun/
 
@@ -38,18 +38,21 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 . scripts/xvfb.sh
-start_xvfb
-"$WINESERVER" -p >/dev/null 2>&1
-"$WINE" cmd /c exit >/dev/null 2>&1 </dev/null
+start_wine_session
+# A colourful scene under the picker, as in the README's pictures.
+(cd build/win32/tests && exec "$WINE" velun_scene.exe >/dev/null 2>&1 </dev/null) &
+sleep 2
 (cd out/velun && exec "$WINE" velun.exe >/dev/null 2>&1 </dev/null) &
 velun_pid=$!
 printf 'VELUN_DISPLAY=%s\nVELUN_XVFB=%s\n' "$DISPLAY" "$VELUN_XVFB_PID" > "$state"
 sleep 4
+xdotool mousemove 330 170  # the pointer over the hues: the picker beside it
+sleep 1
 if ! kill -0 "$velun_pid" 2>/dev/null; then
   echo "velun did not start"
   exit 1
 fi
 import -window root out/velun-screenshot.png
 echo "velun runs on display $DISPLAY (its own Xvfb, pid $VELUN_XVFB_PID); files in out/velun/."
-echo "Screenshot of the desktop with the picker and the tray icon: out/velun-screenshot.png"
+echo "Screenshot of the picker over a colourful scene, and the tray icon: out/velun-screenshot.png"
 echo "Stop it with: scripts/run.sh --stop"

@@ -11,7 +11,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine64 wine32:i386
-  xvfb xauth x11-utils xdotool xclip imagemagick
+  xvfb xauth x11-utils xdotool xclip imagemagick nsis
   locales fonts-ipafont-gothic fonts-ipafont-mincho
   googletest libgtest-dev libbenchmark-dev
 )
@@ -38,12 +38,15 @@ fi
 
 # shellcheck source=scripts/wine-env.sh
 . scripts/wine-env.sh
-if [ ! -f "$WINEPREFIX/.velun-ready" ]; then
+# The marker names the set-up's version: a prefix made by an older set-up
+# is made again.
+if [ ! -f "$WINEPREFIX/.velun-ready-2" ]; then
   echo "setup: preparing the Wine prefix in $WINEPREFIX"
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   "$WINE" wineboot -i >/dev/null 2>&1
+  wine_own_fonts
   wine_fonts_and_desktop
   "$WINESERVER" -w
-  touch "$WINEPREFIX/.velun-ready"
+  touch "$WINEPREFIX/.velun-ready-2"
 fi

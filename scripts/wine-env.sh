@@ -10,6 +10,18 @@ WINE=$(command -v wine || command -v wine-stable || echo /usr/lib/wine/wine)
 WINESERVER=$(command -v wineserver || command -v wineserver-stable || echo /usr/lib/wine/wineserver)
 export WINE WINESERVER
 
+# Wine's own fonts in the prefix: this Wine looks for them only in
+# C:\windows\Fonts, which wineboot leaves empty, and does not find the ones
+# the fonts-wine package puts in /usr/share/wine/fonts. Without Marlett the
+# caption buttons show its letters 0, 1 and r instead of their glyphs.
+wine_own_fonts() {
+  local dir
+  for dir in /usr/share/wine/fonts /usr/lib/wine/fonts; do
+    [ -d "$dir" ] && cp -n "$dir"/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+  done
+  return 0
+}
+
 # Japanese font substitutes and the virtual desktop with a taskbar (a real tray).
 # `wine reg` starts a desktop with the old registry, so the server is
 # restarted afterwards.

@@ -20,3 +20,20 @@ stop_xvfb() {
     VELUN_XVFB_PID=""
   fi
 }
+
+# A private X server and a fresh Wine server on it, for a whole run (source
+# wine-env.sh first). A server left from an earlier run may belong to
+# another display, so it goes. The prefix's services start once with their
+# output elsewhere: they would hold the caller's pipes otherwise.
+start_wine_session() {
+  start_xvfb || return 1
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  "$WINESERVER" -w >/dev/null 2>&1 || true
+  "$WINESERVER" -p >/dev/null 2>&1
+  "$WINE" cmd /c exit >/dev/null 2>&1 </dev/null
+}
+
+stop_wine_session() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  stop_xvfb
+}

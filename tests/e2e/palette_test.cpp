@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "clipboard_text.h"
 #include "desktop.h"
 #include "input.h"
 #include "test_window.h"
@@ -21,16 +22,6 @@ namespace {
 constexpr UINT kAddColour = 1128;
 constexpr UINT kExitCommand = 1303;
 
-std::string ClipboardText() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return "<busy>";
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(data))) text = p;
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
 
 std::string Html(std::uint32_t c) {
   char text[8];

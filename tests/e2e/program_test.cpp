@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "clipboard_text.h"
 #include "desktop.h"
 #include "input.h"
 #include "message_box_catcher.h"
@@ -329,16 +330,6 @@ TEST(RefusedPicker, ShowsTheFailureAndEndsInOrder) {
   ExpectDefaultFiles(velun.dir());
 }
 
-std::string ClipboardText() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return "<busy>";
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(data))) text = p;
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
 
 TEST_F(ProgramTest, ShortcutsZoomLockAndCopyTheColour) {
   MoveMouse(300, 300);

@@ -65,12 +65,20 @@ PROCESS_INFORMATION VelunProcess::Launch() {
 }
 
 bool VelunProcess::Start() {
+  if (process_ != nullptr) CloseHandle(process_);  // the one before has ended
+  process_ = nullptr;
   const PROCESS_INFORMATION pi = Launch();
   if (pi.hProcess == nullptr) return false;
   CloseHandle(pi.hThread);
   process_ = pi.hProcess;
   pid_ = pi.dwProcessId;
   return true;
+}
+
+void VelunProcess::Kill() {
+  if (process_ == nullptr) return;
+  TerminateProcess(process_, 9);
+  WaitForSingleObject(process_, 10000);
 }
 
 DWORD VelunProcess::RunAgain() {

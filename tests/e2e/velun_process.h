@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "temp_dir.h"
+#include "test_window.h"
 
 class VelunProcess {
  public:
@@ -18,6 +19,8 @@ class VelunProcess {
   VelunProcess& operator=(const VelunProcess&) = delete;
 
   bool Start();                  // one more start from the same folder
+  // Ends it at once, as a crash or a power cut would: nothing runs after.
+  void Kill();
   DWORD pid() const { return pid_; }
   const TempDir& dir() const { return dir_; }
   // Its top-level window of class name, or null.
@@ -37,18 +40,6 @@ class VelunProcess {
   DWORD pid_ = 0;
 };
 
-// Polls predicate, dispatching messages, for at most ms; true once it held.
-template <typename F>
-bool WaitUntil(F&& predicate, DWORD ms = 5000) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    if (predicate()) return true;
-    if (GetTickCount() - start > ms) return false;
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(20);
-  }
-}
 
 // Visible top-level windows of a class that belong to process pid.
 std::vector<HWND> WindowsOf(DWORD pid, const char* className);

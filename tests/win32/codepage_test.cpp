@@ -13,3 +13,21 @@ TEST(Locale, AnsiCodePageIsShiftJis) {
   EXPECT_EQ(wide[1], 0x3079);
   EXPECT_EQ(wide[2], 0x3089);
 }
+
+// The caption buttons are glyphs of the Marlett font: without it they show
+// its letters 0, 1 and r. The prefix set-up puts Wine's own fonts in place.
+TEST(Locale, MarlettDrawsTheCaptionButtons) {
+  HDC dc = GetDC(nullptr);
+  LOGFONTA lf = {};
+  lf.lfHeight = -12;
+  lf.lfCharSet = SYMBOL_CHARSET;
+  lstrcpyA(lf.lfFaceName, "Marlett");
+  HFONT font = CreateFontIndirectA(&lf);
+  HGDIOBJ old = SelectObject(dc, font);
+  char face[LF_FACESIZE] = {};
+  GetTextFaceA(dc, sizeof face, face);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, dc);
+  EXPECT_STREQ(face, "Marlett");
+}

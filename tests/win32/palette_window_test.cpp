@@ -9,11 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "clipboard_text.h"
 #include "common/memory_store.h"
 #include "config/settings.h"
 #include "config/settings_file.h"
 #include "input.h"
 #include "message_box_catcher.h"
+#include "program_fixture.h"
 #include "palette/palette_copy.h"
 #include "palette/palette_list.h"
 #include "palette/palette_model.h"
@@ -25,34 +27,6 @@
 namespace {
 
 std::uint32_t Rgb(int r, int g, int b) { return static_cast<std::uint32_t>(r | g << 8 | b << 16); }
-
-// What the message loop does: the palette window's accelerators first.
-void Pump(DWORD ms) {
-  const DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (TranslateAcceleratorA(paletteWindow, paletteAccelerators, &msg)) continue;
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(5);
-  } while (GetTickCount() - start < ms);
-}
-
-// A real key press, its messages left for Pump: input.h's helpers pump
-// without the accelerators.
-void Key(WORD vk) {
-  INPUT in[2] = {};
-  for (INPUT& i : in) {
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = vk;
-    i.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-  }
-  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, in, sizeof(INPUT));
-  Pump(60);
-}
 
 std::string Status(int part) {
   char text[128] = {};
@@ -66,16 +40,6 @@ std::string MenuText(HMENU menu, UINT position) {
   return text;
 }
 
-std::string ClipboardText() {
-  std::string text = "<none>";
-  if (!OpenClipboard(nullptr)) return "<busy>";
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(data))) text = p;
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
 
 int openedPage = -1;
 
@@ -269,7 +233,7 @@ TEST_F(PaletteWindowTest, ShownListAndStatusFollowThePalette) {
   EXPECT_EQ(Status(2), "無効");
   Spuit(Rgb(1, 1, 1));
   EXPECT_EQ(Items(), 0);
-  Key(VK_LEFT);
+  Press(VK_LEFT);
   EXPECT_EQ(Items(), 10);
   EXPECT_EQ(palettes[0].entries[0], Rgb(1, 1, 1)) << "the newest first";
 }
@@ -277,14 +241,14 @@ TEST_F(PaletteWindowTest, ShownListAndStatusFollowThePalette) {
 TEST_F(PaletteWindowTest, ArrowKeysSelectTabsWithinTheTwo) {
   Spuit(Rgb(1, 1, 1));
   Show();
-  Key(VK_LEFT);
+  Press(VK_LEFT);
   EXPECT_EQ(SendMessageA(paletteTab, TCM_GETCURSEL, 0, 0), 0) << "no tab before the first";
-  Key(VK_RIGHT);
+  Press(VK_RIGHT);
   EXPECT_EQ(SendMessageA(paletteTab, TCM_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(Status(1), "0/200") << "the list was refilled";
-  Key(VK_RIGHT);
+  Press(VK_RIGHT);
   EXPECT_EQ(SendMessageA(paletteTab, TCM_GETCURSEL, 0, 0), 1) << "no tab after the last";
-  Key(VK_LEFT);
+  Press(VK_LEFT);
   EXPECT_EQ(SendMessageA(paletteTab, TCM_GETCURSEL, 0, 0), 0);
   EXPECT_EQ(Items(), 1);
 }
@@ -294,7 +258,7 @@ TEST_F(PaletteWindowTest, DeleteAsksFirst) {
   Show();
   {
     MessageBoxCatcher no(IDNO);
-    Key(VK_DELETE);
+    Press(VK_DELETE);
     Pump(100);
     ASSERT_EQ(no.boxes().size(), 1u);
     EXPECT_EQ(no.boxes()[0].text, "表示中のパレットを削除しますか");
@@ -305,7 +269,7 @@ TEST_F(PaletteWindowTest, DeleteAsksFirst) {
   EXPECT_EQ(Items(), 3);
   {
     MessageBoxCatcher yes(IDYES);
-    Key(VK_DELETE);
+    Press(VK_DELETE);
     Pump(100);
     EXPECT_EQ(yes.boxes().size(), 1u);
   }
@@ -319,23 +283,23 @@ TEST_F(PaletteWindowTest, KeysSortAndSwitchTheNotation) {
   for (std::uint32_t c : {black, red, white, blue}) Spuit(c);  // newest first: blue white red black
   Show();
   auto order = [] { return std::vector<std::uint32_t>(palettes[0].entries, palettes[0].entries + 4); };
-  Key('2');
+  Press('2');
   EXPECT_EQ(order(), (std::vector<std::uint32_t>{black, blue, red, white})) << "luminance, darkest first";
-  Key('1');
+  Press('1');
   EXPECT_EQ(order().front(), white);
   EXPECT_EQ(order().back(), black);
-  Key('3');
+  Press('3');
   EXPECT_EQ(order().front(), red);
-  Key('5');
+  Press('5');
   EXPECT_EQ(order().front(), blue);
-  Key('Q');
+  Press('Q');
   EXPECT_EQ(settings.Notation, 0);
-  Key('W');
+  Press('W');
   EXPECT_EQ(settings.Notation, 1);
-  Key(VK_BACK);
+  Press(VK_BACK);
   EXPECT_EQ(settings.TopMost, 1);
   EXPECT_TRUE(GetWindowLongA(paletteWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  Key(VK_BACK);
+  Press(VK_BACK);
   EXPECT_FALSE(GetWindowLongA(paletteWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
@@ -344,7 +308,7 @@ TEST_F(PaletteWindowTest, EnterCopiesTheSelectedColour) {
   Spuit(Rgb(1, 2, 3));
   Show();
   Select(1);
-  Key(VK_RETURN);
+  Press(VK_RETURN);
   EXPECT_EQ(ClipboardText(), "#12AB09");
   EXPECT_EQ(Status(0), "転送しました");
 

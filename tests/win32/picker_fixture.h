@@ -33,16 +33,3 @@ class PickerFixture : public ::testing::Test {
   RecorderWindow palette_{WM_USER, WM_USER + 200, false};
   HANDLE thread_ = nullptr;
 };
-
-// Polls predicate, pumping this thread's messages, for at most ms.
-template <typename F>
-bool Eventually(F&& predicate, DWORD ms = 3000) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    if (predicate()) return true;
-    if (GetTickCount() - start > ms) return false;
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(10);
-  }
-}

@@ -33,17 +33,17 @@ TEST_F(PickerTest, FollowsTheMouseAndFlipsAtTheScreenEdges) {
   PatternWindow screen(Coded);
   StartPicker();
   MoveMouse(100, 100);
-  ASSERT_TRUE(Eventually([&] { return PickerAt(PickerRect(), 120, 110); }));
+  ASSERT_TRUE(WaitUntil([&] { return PickerAt(PickerRect(), 120, 110); }));
   const RECT r = PickerRect();
   const int w = r.right - r.left, h = r.bottom - r.top;
   MoveMouse(1000, 740);
-  EXPECT_TRUE(Eventually([&] { return PickerAt(PickerRect(), 1000 - 20 - w, 740 - 10 - h); }))
+  EXPECT_TRUE(WaitUntil([&] { return PickerAt(PickerRect(), 1000 - 20 - w, 740 - 10 - h); }))
       << "both flipped";
   MoveMouse(1000, 700);
-  EXPECT_TRUE(Eventually([&] { return PickerAt(PickerRect(), 1000 - 20 - w, 710); })) << "only x flips";
+  EXPECT_TRUE(WaitUntil([&] { return PickerAt(PickerRect(), 1000 - 20 - w, 710); })) << "only x flips";
   settings.AdjustPickerPosition = 0;
   MoveMouse(1000, 740);
-  EXPECT_TRUE(Eventually([&] { return PickerAt(PickerRect(), 1020, 750); })) << "partly off the screen";
+  EXPECT_TRUE(WaitUntil([&] { return PickerAt(PickerRect(), 1020, 750); })) << "partly off the screen";
 }
 
 TEST_F(PickerTest, SizedToTheWidestTextOfTheFormat) {
@@ -109,13 +109,13 @@ TEST_F(PickerTest, WheelChangesTheZoomLevelWithinTwoToSixteen) {
   SetPickerZoom(1);
   settings.ZoomLevel = 3;
   Wheel(120);  // away from the user: smaller
-  EXPECT_TRUE(Eventually([] { return settings.ZoomLevel == 2; }));
+  EXPECT_TRUE(WaitUntil([] { return settings.ZoomLevel == 2; }));
   Wheel(120);
   PumpMessages(100);
   EXPECT_EQ(settings.ZoomLevel, 2);
   settings.ZoomLevel = 15;
   Wheel(-120);
-  EXPECT_TRUE(Eventually([&] { return settings.ZoomLevel == 16 && PickerRect().right - PickerRect().left == 129; }))
+  EXPECT_TRUE(WaitUntil([&] { return settings.ZoomLevel == 16 && PickerRect().right - PickerRect().left == 129; }))
       << "the picker is resized at once";
   Wheel(-120);
   PumpMessages(100);
@@ -133,13 +133,13 @@ TEST_F(PickerTest, LockAndZoomExcludeEachOther) {
     PumpMessages(100);
   };
   press(VK_SHIFT, false);  // zoom on (toggle)
-  ASSERT_TRUE(Eventually([] { return zoomActive == 1; }));
+  ASSERT_TRUE(WaitUntil([] { return zoomActive == 1; }));
   press(VK_F2, true);  // lock: not while zooming
   EXPECT_EQ(pickerLocked, 0);
   press(VK_SHIFT, false);
-  ASSERT_TRUE(Eventually([] { return zoomActive == 0; }));
+  ASSERT_TRUE(WaitUntil([] { return zoomActive == 0; }));
   press(VK_F2, true);
-  ASSERT_TRUE(Eventually([] { return pickerLocked == 1; }));
+  ASSERT_TRUE(WaitUntil([] { return pickerLocked == 1; }));
   press(VK_SHIFT, false);  // zoom: not while locked
   EXPECT_EQ(zoomActive, 0);
   // The tray menu's zoom has no such condition.
@@ -151,7 +151,7 @@ TEST_F(PickerTest, LockedPickerStaysAndComesBackToTheCursor) {
   PatternWindow screen(Coded);
   StartPicker();
   MoveMouse(200, 200);
-  ASSERT_TRUE(Eventually([&] { return PickerAt(PickerRect(), 220, 210); }));
+  ASSERT_TRUE(WaitUntil([&] { return PickerAt(PickerRect(), 220, 210); }));
   SetPickerLock(1);
   MoveMouse(400, 300);
   PumpMessages(150);
@@ -183,7 +183,7 @@ TEST_F(PickerTest, ArrowKeysMoveTheCursorByOnePixelWhileZooming) {
   POINT p;
   auto nudge = [&](WORD vk, int x, int y) {
     Tap(vk);
-    const bool moved = Eventually([&] { return GetCursorPos(&p) && p.x == x && p.y == y; });
+    const bool moved = WaitUntil([&] { return GetCursorPos(&p) && p.x == x && p.y == y; });
     restingCursor = {x, y};
     return moved;
   };
@@ -195,7 +195,7 @@ TEST_F(PickerTest, ArrowKeysMoveTheCursorByOnePixelWhileZooming) {
   // Not while zoom is off.
   SetPickerZoom(0);
   Tap(VK_RIGHT);
-  EXPECT_FALSE(Eventually([&] { return GetCursorPos(&p) && p.x == 501 && p.y == 400; }, 150));
+  EXPECT_FALSE(WaitUntil([&] { return GetCursorPos(&p) && p.x == 501 && p.y == 400; }, 150));
   readCursorPos = GetCursorPos;
 }
 
@@ -216,14 +216,14 @@ TEST_F(PickerTest, TimerRunsByRealtimeDrawLimiterAndRange) {
   PatternWindow screen([&](int, int) { return colour.load(); });
   StartPicker();
   MoveMouse(300, 300);
-  ASSERT_TRUE(Eventually([] { return pickerColour == 0x102030u; }));
+  ASSERT_TRUE(WaitUntil([] { return pickerColour == 0x102030u; }));
   auto changeScreen = [&](std::uint32_t c) {
     colour = c;
     InvalidateRect(screen.hwnd(), nullptr, FALSE);
     UpdateWindow(screen.hwnd());
   };
   changeScreen(0x405060);
-  EXPECT_TRUE(Eventually([] { return pickerColour == 0x405060u; })) << "range 1: the timer runs";
+  EXPECT_TRUE(WaitUntil([] { return pickerColour == 0x405060u; })) << "range 1: the timer runs";
 
   // Range 5 with the limiter: no timer.
   const std::int32_t sizes[] = {1, 5};
@@ -236,7 +236,7 @@ TEST_F(PickerTest, TimerRunsByRealtimeDrawLimiterAndRange) {
   // Without the limiter it runs at range 5 too.
   settings.UseLimiterForRealtimeDraw = 0;
   SetPickerTimer(1);
-  EXPECT_TRUE(Eventually([] { return pickerColour == 0x708090u; }));
+  EXPECT_TRUE(WaitUntil([] { return pickerColour == 0x708090u; }));
   // Without RealtimeDraw never.
   SetPickerTimer(0);
   settings.RealtimeDraw = 0;
@@ -286,7 +286,7 @@ TEST_F(PickerTest, AJumpSamplesTheNewPlace) {
   for (int round = 0; round < 3; ++round)
     for (const POINT& p : places) {
       MoveMouse(p.x, p.y);
-      EXPECT_TRUE(Eventually([&] { return cursorPosition.x == p.x && cursorPosition.y == p.y; }, 1000))
+      EXPECT_TRUE(WaitUntil([&] { return cursorPosition.x == p.x && cursorPosition.y == p.y; }, 1000))
           << "stored " << cursorPosition.x << "," << cursorPosition.y << " for " << p.x << "," << p.y;
       PumpMessages(40);  // the timer resamples the stored position meanwhile
       EXPECT_EQ(cursorPosition.x, p.x);
@@ -302,12 +302,12 @@ TEST_F(PickerTest, AMoveReportIsWhereThePickerSamples) {
   StartPicker();
   PointAt(100, 100);
   PostMessageA(pickerWindow, HCN_MOUSEMOVE, 0, MAKELPARAM(700, 500));
-  EXPECT_TRUE(Eventually([&] { return PickerAt(PickerRect(), 720, 510); }));
+  EXPECT_TRUE(WaitUntil([&] { return PickerAt(PickerRect(), 720, 510); }));
   EXPECT_EQ(cursorPosition.x, 700);
   EXPECT_EQ(pickerColour, Coded(700, 500));
   // Left of the primary monitor the coordinates are negative.
   PostMessageA(pickerWindow, HCN_MOUSEMOVE, 0, static_cast<LPARAM>(0x0064FFF6));  // (-10, 100)
-  EXPECT_TRUE(Eventually([] { return cursorPosition.x == -10 && cursorPosition.y == 100; }));
+  EXPECT_TRUE(WaitUntil([] { return cursorPosition.x == -10 && cursorPosition.y == 100; }));
   EXPECT_EQ(pickerColour, 0xFFFFFFu) << "off the screen reads white";
 }
 
@@ -322,7 +322,7 @@ TEST_F(PickerTest, AnUnreadableCursorKeepsTheLastPosition) {
   PatternWindow screen(Coded);
   StartPicker();
   MoveMouse(250, 250);
-  ASSERT_TRUE(Eventually([&] { return PickerAt(PickerRect(), 270, 260); }));
+  ASSERT_TRUE(WaitUntil([&] { return PickerAt(PickerRect(), 270, 260); }));
   readCursorPos = UnreadableCursor;
   SetPickerLock(1);
   SetPickerLock(0);  // moves to the cursor
@@ -334,7 +334,7 @@ TEST_F(PickerTest, AnUnreadableCursorKeepsTheLastPosition) {
   SetPickerZoom(1);
   SendMessageA(pickerWindow, HCN_ZOOMINPUT, 1, VK_RIGHT);
   POINT p;
-  EXPECT_TRUE(Eventually([&] { return GetCursorPos(&p) && p.x == 251 && p.y == 250; }))
+  EXPECT_TRUE(WaitUntil([&] { return GetCursorPos(&p) && p.x == 251 && p.y == 250; }))
       << p.x << "," << p.y;
   readCursorPos = GetCursorPos;
 }
@@ -347,12 +347,12 @@ TEST_F(PickerTest, OneButtonDrag) {
   MoveMouse(300, 300);
   ButtonDown(Button::Left);
   MoveMouse(320, 310);
-  EXPECT_TRUE(Eventually([&] { return !PickerVisible(); })) << "the drag was not seen";
+  EXPECT_TRUE(WaitUntil([&] { return !PickerVisible(); })) << "the drag was not seen";
   EXPECT_FALSE(DragIdle());
   ButtonUp(Button::Left);
-  EXPECT_TRUE(Eventually([&] { return PickerVisible() && DragIdle(); }));
+  EXPECT_TRUE(WaitUntil([&] { return PickerVisible() && DragIdle(); }));
   MoveMouse(330, 330);
-  EXPECT_TRUE(Eventually([&] { return PickerAt(PickerRect(), 350, 340); }));
+  EXPECT_TRUE(WaitUntil([&] { return PickerAt(PickerRect(), 350, 340); }));
 }
 
 TEST_F(PickerTest, TwoButtonDragEndsWithTheLastButton) {
@@ -361,7 +361,7 @@ TEST_F(PickerTest, TwoButtonDragEndsWithTheLastButton) {
   MoveMouse(300, 300);
   ButtonDown(Button::Left);
   MoveMouse(310, 300);
-  ASSERT_TRUE(Eventually([&] { return !PickerVisible(); }));
+  ASSERT_TRUE(WaitUntil([&] { return !PickerVisible(); }));
   // The picker is hidden (suspended, mode 2): the right drag must still be seen.
   ButtonDown(Button::Right);
   MoveMouse(320, 300);
@@ -371,7 +371,7 @@ TEST_F(PickerTest, TwoButtonDragEndsWithTheLastButton) {
   EXPECT_FALSE(PickerVisible()) << "the right button is still held";
   EXPECT_FALSE(DragIdle());
   ButtonUp(Button::Right);
-  EXPECT_TRUE(Eventually([&] { return PickerVisible() && DragIdle(); }));
+  EXPECT_TRUE(WaitUntil([&] { return PickerVisible() && DragIdle(); }));
 }
 
 TEST_F(PickerTest, NoDragWhileTheTrayMenuIsOpenOrThePickerLocked) {
@@ -402,18 +402,18 @@ TEST_F(PickerTest, ForceUpdateAfterDragRepaintsEveryWindow) {
   MoveMouse(300, 300);
   ButtonDown(Button::Left);
   MoveMouse(310, 300);
-  ASSERT_TRUE(Eventually([&] { return !PickerVisible(); }));
+  ASSERT_TRUE(WaitUntil([&] { return !PickerVisible(); }));
   other.Take();
   ButtonUp(Button::Left);
-  EXPECT_TRUE(Eventually([&] { return other.Received(WM_PAINT, 0); })) << "no repaint of the other window";
+  EXPECT_TRUE(WaitUntil([&] { return other.Received(WM_PAINT, 0); })) << "no repaint of the other window";
 
   settings.ForceUpdateAfterDrag = 0;
   ButtonDown(Button::Left);
   MoveMouse(320, 300);
-  ASSERT_TRUE(Eventually([&] { return !PickerVisible(); }));
+  ASSERT_TRUE(WaitUntil([&] { return !PickerVisible(); }));
   other.Take();
   ButtonUp(Button::Left);
-  ASSERT_TRUE(Eventually([&] { return PickerVisible(); }));
+  ASSERT_TRUE(WaitUntil([&] { return PickerVisible(); }));
   EXPECT_FALSE(other.Received(WM_PAINT, 0));
 }
 
@@ -427,7 +427,7 @@ TEST_F(PickerTest, HiddenPickerSamplesForTheSpuit) {
   EXPECT_FALSE(PickerVisible());
   const RECT before = PickerRect();
   MoveMouse(640, 200);
-  EXPECT_TRUE(Eventually([] { return pickerColour == Coded(640, 200); }));
+  EXPECT_TRUE(WaitUntil([] { return pickerColour == Coded(640, 200); }));
   EXPECT_EQ(PickerRect().left, before.left);
   EXPECT_FALSE(PickerVisible());
 }
@@ -439,7 +439,7 @@ TEST_F(PickerTest, CollectPaletteGetsEachPixelPassedOver) {
   PaletteMessages();
   MoveMouse(123, 45);
   std::vector<Recorded> got;
-  ASSERT_TRUE(Eventually([&] {
+  ASSERT_TRUE(WaitUntil([&] {
     for (const Recorded& r : PaletteMessages()) got.push_back(r);
     return !got.empty() && static_cast<std::uint32_t>(got.back().lParam) == Coded(123, 45);
   }));

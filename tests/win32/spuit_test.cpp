@@ -77,7 +77,7 @@ class SpuitTest : public PickerFixture {
   void StartOverOrange() {
     StartPicker();
     MoveMouse(400, 300);
-    ASSERT_TRUE(Eventually([] { return pickerColour == kOrange; }));
+    ASSERT_TRUE(WaitUntil([] { return pickerColour == kOrange; }));
     PaletteMessages();
   }
   void SpuitCommand() { SendMessageA(pickerWindow, WM_COMMAND, 1320, 0); }
@@ -90,7 +90,7 @@ TEST_F(SpuitTest, CopiesTheColourBeepsAndFeedsTheSpuitPalette) {
   KeyDown(VK_MENU);
   Click(Button::Right);
   KeyUp(VK_MENU);
-  ASSERT_TRUE(Eventually([] { return ClipboardBytes() != std::string("before", 7); }));
+  ASSERT_TRUE(WaitUntil([] { return ClipboardBytes() != std::string("before", 7); }));
   EXPECT_EQ(ClipboardBytes(), std::string("#FF8000", 8));
   EXPECT_EQ(Beeps(), std::vector<UINT>{MB_OK});
   const std::vector<Recorded> posted = PaletteMessages();
@@ -172,11 +172,11 @@ TEST_F(SpuitTest, AHiddenPickerCopiesOnlyWithEnableSpuitOnSuspend) {
   SetPickerSuspend(0, 0);
   SetPickerSuspend(1, 0);  // the hook core learns the new mode
   MoveMouse(410, 300);
-  ASSERT_TRUE(Eventually([] { return pickerColour == kOrange; }));
+  ASSERT_TRUE(WaitUntil([] { return pickerColour == kOrange; }));
   KeyDown(VK_MENU);
   Click(Button::Right);
   KeyUp(VK_MENU);
-  EXPECT_TRUE(Eventually([] { return ClipboardBytes() == std::string("#FF8000", 8); }));
+  EXPECT_TRUE(WaitUntil([] { return ClipboardBytes() == std::string("#FF8000", 8); }));
   EXPECT_FALSE(IsWindowVisible(pickerWindow));
 }
 

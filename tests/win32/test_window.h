@@ -33,3 +33,17 @@ class PatternWindow {
 
 // Dispatches this thread's messages for about ms milliseconds.
 void PumpMessages(DWORD ms);
+
+// Polls predicate, dispatching messages, for at most ms; true once it held.
+template <typename F>
+bool WaitUntil(F&& predicate, DWORD ms = 5000) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (predicate()) return true;
+    if (GetTickCount() - start > ms) return false;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(20);
+  }
+}
+
