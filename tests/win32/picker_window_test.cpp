@@ -150,6 +150,7 @@ TEST_F(PickerTest, LockAndZoomExcludeEachOther) {
 TEST_F(PickerTest, LockedPickerStaysAndComesBackToTheCursor) {
   PatternWindow screen(Coded);
   StartPicker();
+  PointAt(200, 200);  // Wine's own pointer there too: a move it adds comes here
   MoveMouse(200, 200);
   ASSERT_TRUE(WaitUntil([&] { return PickerAt(PickerRect(), 220, 210); }));
   SetPickerLock(1);
