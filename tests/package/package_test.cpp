@@ -146,11 +146,12 @@ TEST_F(InstallerTest, ASilentUninstallLeavesTheSettings) {
   CloseHandle(velun.hProcess);
 
   const std::string dir = InstallDir();
-  // The uninstaller copies itself away and runs from there: wait for its work.
+  // The uninstaller copies itself away and runs from there: wait for its
+  // work, whose last step removes the uninstall key.
   ASSERT_EQ(RunToEnd("\"" + dir + "uninstall.exe\" /S"), 0u);
-  EXPECT_TRUE(WaitUntil([&] { return !Exists(dir + "uninstall.exe"); }, 20000));
-  for (const char* f : {"velun.exe", "lumet.dll", "VELUN.DLL", "README.txt"}) EXPECT_FALSE(Exists(dir + f)) << f;
-  EXPECT_FALSE(KeyExists(kUninstallKey));
+  EXPECT_TRUE(WaitUntil([&] { return !KeyExists(kUninstallKey); }, 20000));
+  for (const char* f : {"velun.exe", "lumet.dll", "VELUN.DLL", "README.txt", "uninstall.exe"})
+    EXPECT_FALSE(Exists(dir + f)) << f;
   EXPECT_FALSE(Exists(Shortcut()));
   for (const char* f : kSettingsFiles) EXPECT_TRUE(Exists(dir + f)) << "kept: " << f;
 }
