@@ -126,3 +126,9 @@ void PointAtBand(HWND menu, const MenuBand& band) {
   GetWindowRect(menu, &r);
   MoveMouse(r.left + 40, (band.top + band.bottom) / 2);
 }
+
+void ClickBand(HWND menu, const MenuBand& band) {
+  RECT r;
+  GetWindowRect(menu, &r);
+  ClickAt(r.left + 40, (band.top + band.bottom) / 2);
+}

@@ -34,3 +34,5 @@ std::vector<MenuBand> ReadMenu(HWND menu);
 HWND WaitForMenu(DWORD pid, const std::vector<HWND>& known = {}, DWORD ms = 3000);
 // Points at the middle of band (hovering opens a submenu after a moment).
 void PointAtBand(HWND menu, const MenuBand& band);
+// Clicks the middle of band, as a user picks a menu item.
+void ClickBand(HWND menu, const MenuBand& band);

@@ -177,9 +177,7 @@ TEST_F(ProgramTest, TrayMenuShowsRangesAndZoomState) {
   EXPECT_FALSE(r[3].checked);
 
   // Choosing "5 ピクセル" makes it current.
-  RECT rr;
-  GetWindowRect(ranges, &rr);
-  ClickAt(rr.left + 40, (r[2].top + r[2].bottom) / 2);
+  ClickBand(ranges, r[2]);
   EXPECT_TRUE(WaitUntil([&] { return WindowsOf(velun.pid(), "#32768").empty(); }));
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(picker) != FALSE; })) << "the picker is back";
   menu = OpenTrayMenu(icon);
@@ -218,9 +216,7 @@ TEST_F(ProgramTest, ExitFromTheTrayMenuSavesTheDefaultFiles) {
   ASSERT_NE(menu, nullptr);
   const std::vector<MenuBand> items = ReadMenu(menu);
   ASSERT_EQ(items.size(), 8u);
-  RECT m;
-  GetWindowRect(menu, &m);
-  ClickAt(m.left + 40, (items[7].top + items[7].bottom) / 2);  // 終了(&X)
+  ClickBand(menu, items[7]);  // 終了(&X)
   EXPECT_EQ(velun.WaitForExit(10000), 0u);
   ExpectDefaultFiles(velun.dir());
   EXPECT_EQ(Ini(velun.dir(), "ぬべら", "ShowPicker"), "1");
@@ -262,9 +258,7 @@ TEST_F(ProgramTest, ANewCursorMarginFromTheSettingsMovesThePicker) {
   ASSERT_NE(menu, nullptr);
   const std::vector<MenuBand> items = ReadMenu(menu);
   ASSERT_EQ(items.size(), 8u);
-  RECT m;
-  GetWindowRect(menu, &m);
-  ClickAt(m.left + 40, (items[6].top + items[6].bottom) / 2);  // 設定(&C)...
+  ClickBand(menu, items[6]);  // 設定(&C)...
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; })) << "no settings";
   HWND margin = SettingsControl(main, 1100);
   ASSERT_NE(margin, nullptr);
