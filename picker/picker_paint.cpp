@@ -150,14 +150,30 @@ void DrawPicker(HDC target, HDC screen, int width, int height) {
   if (memory != nullptr) DeleteDC(memory);
 }
 
-void PaintPicker(HWND window) {
+namespace {
+
+void PaintInto(HWND window, HDC dc) {
   RECT client;
   GetClientRect(window, &client);
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window, &ps);
-  if (dc == nullptr) return;
   HDC screen = zoomActive ? GetDC(nullptr) : nullptr;
   DrawPicker(dc, screen, client.right, client.bottom);
   if (screen != nullptr) ReleaseDC(nullptr, screen);
+}
+
+}  // namespace
+
+void PaintPicker(HWND window) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window, &ps);
+  if (dc == nullptr) return;
+  PaintInto(window, dc);
   EndPaint(window, &ps);
+}
+
+void PaintPickerNow(HWND window) {
+  HDC dc = GetDC(window);
+  if (dc == nullptr) return;
+  PaintInto(window, dc);
+  ReleaseDC(window, dc);
+  ValidateRect(window, nullptr);  // all of it is drawn: no WM_PAINT to follow
 }

@@ -6,6 +6,9 @@
 
 // WM_PAINT.
 void PaintPicker(HWND window);
+// The whole picker drawn now, without waiting for WM_PAINT: under Wine the
+// round through WM_PAINT costs as much again as the drawing.
+void PaintPickerNow(HWND window);
 // The whole paint of a width × height picker into target: the view drawn
 // off-screen, then copied once. screen is the screen's device context for
 // the zoom view; without it the zoom view draws nothing and target stays.

@@ -46,6 +46,26 @@ TEST_F(PickerTest, FollowsTheMouseAndFlipsAtTheScreenEdges) {
   EXPECT_TRUE(WaitUntil([&] { return PickerAt(PickerRect(), 1020, 750); })) << "partly off the screen";
 }
 
+// The desktop shrinks under a resting picker: the next move flips it at the
+// new edge, not at the one it knew.
+TEST_F(PickerTest, FlipsAtTheNewEdgeOnceTheDisplayChanges) {
+  StartPicker();
+  MoveMouse(700, 300);
+  ASSERT_TRUE(WaitUntil([&] { return PickerAt(PickerRect(), 720, 310); }));
+  const int w = PickerRect().right - PickerRect().left;
+  DEVMODEA mode = {};
+  mode.dmSize = sizeof mode;
+  mode.dmPelsWidth = 800;
+  mode.dmPelsHeight = 600;
+  mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+  ASSERT_EQ(ChangeDisplaySettingsA(&mode, 0), DISP_CHANGE_SUCCESSFUL);
+  struct Restore {
+    ~Restore() { ChangeDisplaySettingsA(nullptr, 0); }
+  } restore;
+  MoveMouse(701, 300);
+  EXPECT_TRUE(WaitUntil([&] { return PickerAt(PickerRect(), 701 - 20 - w, 310); }));
+}
+
 TEST_F(PickerTest, SizedToTheWidestTextOfTheFormat) {
   StartPicker();
   // The measuring text of the default format, measured here line by line.
