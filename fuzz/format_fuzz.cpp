@@ -28,9 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (out[kFormatBufferSize + i] != 0x5A) std::abort();
 
   char fragment[kFragmentBufferSize];
-  char spec[4] = {'%', format.size() > 1 ? format[0] : 'r', format.size() > 2 ? format[1] : 'r', 0};
+  char code[4] = {'%', format.size() > 1 ? format[0] : 'r', format.size() > 2 ? format[1] : 'r', 0};
   if (ExpandSpecifier(fragment, values[1], values[2], values[3], values[4],
-                      static_cast<std::uint32_t>(values[0]), values[6], values[5], spec) &&
+                      static_cast<std::uint32_t>(values[0]), values[6], values[5], code) &&
       std::strlen(fragment) > 11)
     std::abort();
   return 0;
