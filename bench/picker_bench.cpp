@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "common/memory_store.h"
+#include "gdi_handles.h"
 #include "config/settings.h"
 #include "config/settings_file.h"
 #include "hookcore/hook_messages.h"
+#include "memory_canvas.h"
 #include "picker/picker_geometry.h"
 #include "picker/picker_paint.h"
 #include "picker/picker_state.h"
@@ -62,36 +64,16 @@ double SendOverhead() {
 double ZoomPaint(int level) {
   settings.ZoomLevel = level;
   const int side = ZoomPickerSide(0, level, 80);
+  MemoryCanvas target(side, side);
   HDC screen = GetDC(nullptr);
-  HDC target = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, side, side);
-  HGDIOBJ old = SelectObject(target, bitmap);
-  const double median = MedianMs(300, [&](int) { DrawPicker(target, screen, side, side); }, 20);
-  SelectObject(target, old);
-  DeleteObject(bitmap);
-  DeleteDC(target);
+  const double median = MedianMs(300, [&](int) { DrawPicker(target.dc(), screen, side, side); }, 20);
   ReleaseDC(nullptr, screen);
   return median;
 }
 
-// Wine's GetGuiResources always answers 0. There the bench counts what is
-// still free instead: GDI handles until creation fails (all given back at
-// once), and the windows of this process for USER objects, the only kind
-// the picker makes.
-int FreeGdiHandles() {
-  std::vector<HBRUSH> brushes;
-  for (;;) {
-    HBRUSH b = CreateSolidBrush(0x123456);
-    if (b == nullptr || brushes.size() > 200000) {
-      if (b != nullptr) DeleteObject(b);
-      break;
-    }
-    brushes.push_back(b);
-  }
-  for (HBRUSH b : brushes) DeleteObject(b);
-  return static_cast<int>(brushes.size());
-}
-
+// Wine's GetGuiResources always answers 0. There the bench counts the GDI
+// handles still free instead, and the windows of this process for USER
+// objects, the only kind the picker makes.
 BOOL CALLBACK CountOwn(HWND hwnd, LPARAM count) {
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);

@@ -12,6 +12,13 @@ namespace {
 // Data files are small; a larger file is read only this far.
 constexpr DWORD kMaxDataFileSize = 16 * 1024 * 1024;
 
+// The complete new file takes the old one's place, or goes.
+bool ReplaceWith(const std::string& fresh, const std::string& path) {
+  if (MoveFileExA(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  DeleteFileA(fresh.c_str());
+  return false;
+}
+
 }  // namespace
 
 std::string DataFilePath(const char* name) {
@@ -45,9 +52,7 @@ bool FileStore::EndProfileSave() {
   const std::string fresh = profile_;
   profile_ = path;
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, fresh.c_str());  // flushes the profile cache
-  if (MoveFileExA(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-  DeleteFileA(fresh.c_str());
-  return false;
+  return ReplaceWith(fresh, path);
 }
 
 void FileStore::RemoveStaleFiles() const {
@@ -89,9 +94,7 @@ bool FileStore::WriteData(const char* name, const std::vector<std::uint8_t>& byt
       (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
        written == bytes.size());
   const bool closed = CloseHandle(file) != FALSE;
-  if (complete && closed &&
-      MoveFileExA(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    return true;
+  if (complete && closed) return ReplaceWith(fresh, path);
   DeleteFileA(fresh.c_str());
   return false;
 }

@@ -7,6 +7,8 @@
 
 namespace {
 HWND placementWindow = nullptr;
+std::string chosenDirectory;
+std::string Directory() { return chosenDirectory.empty() ? DataDirectory() : chosenDirectory; }
 }  // namespace
 
 void SetPlacementWindow(HWND window) { placementWindow = window; }
@@ -34,11 +36,6 @@ void SaveSettingsIn(const std::string& directory) {
   if (!SaveSettingsTo(store, placed ? &placement : nullptr))
     MessageBoxA(nullptr, kSaveFailedText, kSaveFailedCaption, MB_ICONERROR);
 }
-
-namespace {
-std::string chosenDirectory;
-std::string Directory() { return chosenDirectory.empty() ? DataDirectory() : chosenDirectory; }
-}  // namespace
 
 void UseDataDirectory(const std::string& directory) { chosenDirectory = directory; }
 void LoadSettings() { LoadSettingsIn(Directory()); }

@@ -4,35 +4,14 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "config/settings.h"
 #include "palette/palette_list.h"
 #include "palette/palette_model.h"
 #include "palette/palette_state.h"
 #include "palette/palette_text.h"
+#include "picker/clipboard.h"
 
 namespace {
-
-bool PutOnClipboard(const char* text) {
-  const std::size_t size = std::strlen(text) + 1;
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-  if (memory == nullptr) return false;
-  void* locked = GlobalLock(memory);
-  if (locked != nullptr) {
-    std::memcpy(locked, text, size);
-    GlobalUnlock(memory);
-  }
-  if (locked == nullptr || !OpenClipboard(paletteWindow)) {
-    GlobalFree(memory);
-    return false;
-  }
-  EmptyClipboard();
-  const bool set = SetClipboardData(CF_TEXT, memory) != nullptr;
-  if (!set) GlobalFree(memory);  // still ours then
-  CloseClipboard();
-  return set;
-}
 
 void StatusReport(const char* text) {
   SendMessageA(paletteStatus, SB_SETTEXTA, 0 | SBT_POPOUT, reinterpret_cast<LPARAM>(text));
@@ -47,7 +26,7 @@ int CopyPaletteColor() {
   const std::uint32_t c = p.entries[selection];
   char text[kTransferTextSize];
   if (!TransferText(c, settings.NotationSpuit, settings.SpuitFormat, text)) return -2;
-  if (!PutOnClipboard(text)) return -1;
+  if (!PutTextOnClipboard(paletteWindow, text)) return -1;
   if (settings.BeepOnSpuit) MessageBeep(MB_OK);
   return static_cast<int>(c);
 }

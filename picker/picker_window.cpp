@@ -146,11 +146,15 @@ void OnMouseMove(HWND window, LPARAM lParam) {
   const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   if (ButtonHeld(VK_LBUTTON) && !leftDrag && !pickerLocked && MenuIdle()) StartDrag(leftDrag, rightDrag);
   if (ButtonHeld(VK_RBUTTON) && !rightDrag && !pickerLocked && MenuIdle()) StartDrag(rightDrag, leftDrag);
-  if ((!Suspended() || settings.EnableSpuitOnSuspend) && !pickerLocked && !Dragging() && !AnotherMoveIsNext(window))
+  bool moved = false;
+  if ((!Suspended() || settings.EnableSpuitOnSuspend) && !pickerLocked && !Dragging() && !AnotherMoveIsNext(window)) {
     MoveTo(window, at);
-  // The collect palette gathers the colours the cursor passes over.
+    moved = true;
+  }
+  // The collect palette gathers the colours the cursor passes over. At
+  // range 1 the move has just read this very pixel.
   if (!Suspended() && !paletteShown && palettes[kCollectPalette].header.enabled) {
-    const std::uint32_t c = SampleColour(at.x, at.y, 1);
+    const std::uint32_t c = moved && CurrentRange() == 1 ? pickerColour.load() : SampleColour(at.x, at.y, 1);
     PostMessageA(paletteWindow, PM_ADDCOLOR, 1, static_cast<LPARAM>(c));
   }
 }

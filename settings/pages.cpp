@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
 #include <initializer_list>
 
 #include "keybind/keybind.h"
@@ -22,20 +21,6 @@ void SetFixedFont(HWND control) {
 
 void AddItems(HWND combo, std::initializer_list<const char*> items) {
   for (const char* item : items) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-}
-
-// The palette page's fields follow the check box; the spuit palette has no threshold.
-void EnablePaletteFields(HWND page) {
-  const bool on = Checked(page, 1125);
-  for (int id = 1121; id <= 1124; ++id) Enable(page, id, on);
-  if (SendDlgItemMessageA(page, 1120, CB_GETCURSEL, 0, 0) == 0) Enable(page, 1123, false);
-}
-
-void ShowPercent(HWND page) {
-  const int position = static_cast<int>(SendDlgItemMessageA(page, 1160, TBM_GETPOS, 0, 0));
-  char text[16];
-  std::snprintf(text, sizeof text, "%d%%", position * 100 / 255);
-  SetDlgItemTextA(page, 1161, text);
 }
 
 }  // namespace
@@ -80,7 +65,7 @@ INT_PTR CALLBACK PalettePage(HWND page, UINT msg, WPARAM wParam, LPARAM) {
         return TRUE;
       }
       if (LOWORD(wParam) == 1125) {
-        EnablePaletteFields(page);
+        EnablePaletteFields();
         return TRUE;
       }
       break;
@@ -111,7 +96,7 @@ INT_PTR CALLBACK LayeredPage(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) 
       return TRUE;
     case WM_HSCROLL:
       if (reinterpret_cast<HWND>(lParam) == GetDlgItem(page, 1160)) {
-        ShowPercent(page);
+        ShowLayeredPercent();
         return TRUE;
       }
       break;

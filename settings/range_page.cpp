@@ -1,6 +1,7 @@
 #include "settings/range_page.h"
 
 #include <cstdio>
+#include <string>
 
 #include "config/number.h"
 #include "settings/page_controls.h"
@@ -25,17 +26,13 @@ void Tell(const char* text, UINT icon) { MessageBoxA(SettingsFrame(), text, "エ
 HWND List(HWND page) { return GetDlgItem(page, kList); }
 int Selection(HWND page) { return static_cast<int>(SendMessageA(List(page), LB_GETCURSEL, 0, 0)); }
 
-bool EditEmpty(HWND page) {
+std::string EditText(HWND page) {
   char text[256] = {};
   GetDlgItemTextA(page, kEdit, text, sizeof text);
-  return text[0] == '\0';
+  return text;
 }
 
-std::int32_t EditNumber(HWND page) {
-  char text[256] = {};
-  GetDlgItemTextA(page, kEdit, text, sizeof text);
-  return ParseSettingInt(text);
-}
+std::int32_t EditNumber(HWND page) { return ParseSettingInt(EditText(page).c_str()); }
 
 // The first line, the smallest size, can be neither modified nor deleted.
 bool Changeable(int s) { return s != -1 && s != 0; }
@@ -52,7 +49,7 @@ void BackToEdit(HWND page) {
 }
 
 void OnEditChange(HWND page) {
-  const bool typed = !EditEmpty(page);
+  const bool typed = !EditText(page).empty();
   EnableWindow(GetDlgItem(page, kAdd), typed);
   EnableWindow(GetDlgItem(page, kModify), typed && Changeable(Selection(page)));
 }

@@ -45,9 +45,7 @@ void FillZoomPage() {
 
 void FillLayeredPage() {
   SendMessageA(PageControl(kLayeredPage, 1160), TBM_SETPOS, TRUE, settings.LayeredLevel);
-  char percent[16];
-  std::snprintf(percent, sizeof percent, "%d%%", static_cast<int>(settings.LayeredLevel * 100 / 255));
-  SetWindowTextA(PageControl(kLayeredPage, 1161), percent);
+  ShowLayeredPercent();
   SetCheck(kLayeredPage, 1162, settings.LayeredOnZoomOnly);
   SetCheck(kLayeredPage, 1163, settings.Layered);
   if (setLayeredWindowAttributes != nullptr) {
@@ -103,9 +101,21 @@ void LoadPaletteFields() {
   SetNumber(kPalettePage, 1123, h.threshold);
   SetNumber(kPalettePage, 1124, h.itemHeight);
   SetCheck(kPalettePage, 1125, h.enabled);
-  for (int id = 1121; id <= 1124; ++id) EnableControl(kPalettePage, id, h.enabled != 0);
-  if (i == kSpuitPalette) EnableControl(kPalettePage, 1123, false);  // the spuit palette has no threshold
+  EnablePaletteFields();
   shownPalette = i;
+}
+
+void EnablePaletteFields() {
+  const bool on = GetCheck(kPalettePage, 1125) != 0;
+  for (int id = 1121; id <= 1124; ++id) EnableControl(kPalettePage, id, on);
+  if (SendMessageA(PageControl(kPalettePage, 1120), CB_GETCURSEL, 0, 0) != 1) EnableControl(kPalettePage, 1123, false);
+}
+
+void ShowLayeredPercent() {
+  const int position = static_cast<int>(SendMessageA(PageControl(kLayeredPage, 1160), TBM_GETPOS, 0, 0));
+  char text[16];
+  std::snprintf(text, sizeof text, "%d%%", position * 100 / 255);
+  SetWindowTextA(PageControl(kLayeredPage, 1161), text);
 }
 
 void StorePaletteFields() {

@@ -9,3 +9,8 @@ void FillSettingsPages();
 void LoadPaletteFields();
 // The fields into workPalettes[shownPalette].
 void StorePaletteFields();
+// The four fields follow the check box "このパレットを有効にする"; the
+// spuit palette has no threshold.
+void EnablePaletteFields();
+// The transparency track bar's position as a percentage beside it.
+void ShowLayeredPercent();

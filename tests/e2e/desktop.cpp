@@ -132,3 +132,13 @@ void ClickBand(HWND menu, const MenuBand& band) {
   GetWindowRect(menu, &r);
   ClickAt(r.left + 40, (band.top + band.bottom) / 2);
 }
+
+bool PickTrayMenuItem(DWORD pid, const RECT& icon, int index) {
+  ClickAt((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2, true);
+  HWND menu = WaitForMenu(pid);
+  if (menu == nullptr) return false;
+  const std::vector<MenuBand> items = ReadMenu(menu);
+  if (items.size() != 8u || index < 0 || index >= 8) return false;
+  ClickBand(menu, items[static_cast<std::size_t>(index)]);
+  return true;
+}

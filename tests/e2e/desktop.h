@@ -36,3 +36,6 @@ HWND WaitForMenu(DWORD pid, const std::vector<HWND>& known = {}, DWORD ms = 3000
 void PointAtBand(HWND menu, const MenuBand& band);
 // Clicks the middle of band, as a user picks a menu item.
 void ClickBand(HWND menu, const MenuBand& band);
+// Opens the tray menu of process pid by a right click on its icon and
+// picks item index of its eight; false when no such menu opens.
+bool PickTrayMenuItem(DWORD pid, const RECT& icon, int index);

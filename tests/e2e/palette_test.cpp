@@ -134,14 +134,7 @@ TEST_F(PaletteProgramTest, SpuitedColoursInThePaletteWindow) {
   // パレットを表示 from the tray menu.
   RECT icon = {};
   ASSERT_TRUE(WaitUntil([&] { return FindTrayIcon(icon); }));
-  ClickAt((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2, true);
-  HWND menu = WaitForMenu(velun.pid());
-  ASSERT_NE(menu, nullptr);
-  const std::vector<MenuBand> items = ReadMenu(menu);
-  ASSERT_EQ(items.size(), 8u);
-  RECT m;
-  GetWindowRect(menu, &m);
-  ClickAt(m.left + 40, (items[1].top + items[1].bottom) / 2);
+  ASSERT_TRUE(PickTrayMenuItem(velun.pid(), icon, 1));
   HWND palette = velun.Window("zq_velun_palette");
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(palette) != FALSE; })) << "no palette window";
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(picker); })) << "HidePicker hides the picker";

@@ -212,11 +212,7 @@ TEST_F(ProgramTest, DoubleClickOnTheIconSwitchesThePicker) {
 
 TEST_F(ProgramTest, ExitFromTheTrayMenuSavesTheDefaultFiles) {
   const RECT icon = TrayIcon();
-  HWND menu = OpenTrayMenu(icon);
-  ASSERT_NE(menu, nullptr);
-  const std::vector<MenuBand> items = ReadMenu(menu);
-  ASSERT_EQ(items.size(), 8u);
-  ClickBand(menu, items[7]);  // 終了(&X)
+  ASSERT_TRUE(PickTrayMenuItem(velun.pid(), icon, 7));  // 終了(&X)
   EXPECT_EQ(velun.WaitForExit(10000), 0u);
   ExpectDefaultFiles(velun.dir());
   EXPECT_EQ(Ini(velun.dir(), "ぬべら", "ShowPicker"), "1");
@@ -253,12 +249,7 @@ std::string TextOf(HWND control) {
 
 // From the tray to a new distance of the picker, as a user does it.
 TEST_F(ProgramTest, ANewCursorMarginFromTheSettingsMovesThePicker) {
-  const RECT icon = TrayIcon();
-  HWND menu = OpenTrayMenu(icon);
-  ASSERT_NE(menu, nullptr);
-  const std::vector<MenuBand> items = ReadMenu(menu);
-  ASSERT_EQ(items.size(), 8u);
-  ClickBand(menu, items[6]);  // 設定(&C)...
+  ASSERT_TRUE(PickTrayMenuItem(velun.pid(), TrayIcon(), 6));  // 設定(&C)...
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; })) << "no settings";
   HWND margin = SettingsControl(main, 1100);
   ASSERT_NE(margin, nullptr);

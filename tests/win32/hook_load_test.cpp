@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "gdi_handles.h"
 #include "input.h"
 #include "palette/palette_model.h"
 #include "palette/palette_state.h"
@@ -32,13 +33,6 @@ double Now() {
 int MovesAsked() {
   const char* asked = std::getenv("VELUN_LOAD_MOVES");
   return asked != nullptr ? std::atoi(asked) : 10000;
-}
-
-std::size_t FreeGdiHandles() {
-  std::vector<HBRUSH> brushes;
-  for (HBRUSH b; (b = CreateSolidBrush(0)) != nullptr && brushes.size() < 200000;) brushes.push_back(b);
-  for (HBRUSH b : brushes) DeleteObject(b);
-  return brushes.size();
 }
 
 BOOL CALLBACK CountWindow(HWND, LPARAM count) {
@@ -87,7 +81,7 @@ TEST_F(HookLoadTest, AFloodOfMovesWithTheCollectPaletteOn) {
   MoveMouse(100, 100);
   PumpMessages(200);
   collected = 0;
-  const std::size_t gdiBefore = FreeGdiHandles();  // grows the handle table once, before the figure
+  const int gdiBefore = FreeGdiHandles();  // grows the handle table once, before the figure
   const SIZE_T memoryBefore = CommittedBytes();
   const int windowsBefore = WindowsOfThisProcess();
 

@@ -14,6 +14,7 @@
 #include "config/settings.h"
 #include "config/settings_file.h"
 #include "input.h"
+#include "memory_canvas.h"
 #include "message_box_catcher.h"
 #include "program_fixture.h"
 #include "palette/palette_copy.h"
@@ -31,12 +32,6 @@ std::uint32_t Rgb(int r, int g, int b) { return static_cast<std::uint32_t>(r | g
 std::string Status(int part) {
   char text[128] = {};
   SendMessageA(paletteStatus, SB_GETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
-std::string MenuText(HMENU menu, UINT position) {
-  char text[128] = {};
-  GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
   return text;
 }
 
@@ -80,11 +75,6 @@ class PaletteWindowTest : public ::testing::Test {
 };
 
 TEST_F(PaletteWindowTest, CreatedHiddenWithItsControlsWhereTheSettingsSay) {
-  char name[64] = {};
-  GetClassNameA(paletteWindow, name, sizeof name);
-  EXPECT_STREQ(name, "zq_velun_palette");
-  GetWindowTextA(paletteWindow, name, sizeof name);
-  EXPECT_STREQ(name, "ぬべらパレット");
   EXPECT_FALSE(IsWindowVisible(paletteWindow));
   RECT r;
   GetWindowRect(paletteWindow, &r);
@@ -118,73 +108,6 @@ TEST_F(PaletteWindowTest, CreatedHiddenWithItsControlsWhereTheSettingsSay) {
   EXPECT_EQ(parts[2] - parts[1], 50);
   EXPECT_EQ(parts[1] - parts[0], 70);
   EXPECT_GT(list.bottom - list.top, 200) << "the list fills the tab control";
-}
-
-TEST_F(PaletteWindowTest, MenuBarAndAcceleratorsAsBuilt) {
-  HMENU bar = GetMenu(paletteWindow);
-  ASSERT_NE(bar, nullptr);
-  ASSERT_EQ(GetMenuItemCount(bar), 3);
-  EXPECT_EQ(MenuText(bar, 0), "機能(&F)");
-  EXPECT_EQ(MenuText(bar, 1), "ソート(&S)");
-  EXPECT_EQ(MenuText(bar, 2), "設定を開く(&C)...");
-  EXPECT_EQ(GetMenuItemID(bar, 2), 1347u);
-
-  HMENU functions = GetSubMenu(bar, 0);
-  ASSERT_EQ(GetMenuItemCount(functions), 5);
-  EXPECT_EQ(MenuText(functions, 0), "ファイル(&F)");
-  EXPECT_EQ(MenuText(functions, 1), "転送(&C)");
-  EXPECT_EQ(MenuText(functions, 2), "表示(&V)");
-  EXPECT_TRUE(GetMenuState(functions, 3, MF_BYPOSITION) & MF_SEPARATOR);
-  EXPECT_EQ(MenuText(functions, 4), "閉じる(&X)\tAlt+F4");
-  EXPECT_EQ(GetMenuItemID(functions, 4), 1303u);
-  HMENU file = GetSubMenu(functions, 0), transfer = GetSubMenu(functions, 1), view = GetSubMenu(functions, 2);
-  EXPECT_EQ(MenuText(file, 0), "パレットを削除(&D)\tDel");
-  EXPECT_EQ(GetMenuItemID(file, 0), 1340u);
-  const std::vector<std::pair<std::string, UINT>> transferItems = {
-      {"クリップボードに転送(&C)\tEnter", 1344}, {"HTML形式(&H)", 1345}, {"スポイトのフォーマット(&S)", 1346}};
-  const std::vector<std::pair<std::string, UINT>> viewItems = {
-      {"10進数(&D)\tQ", 1341}, {"16進数(&X)\tW", 1342}, {"常に手前に表示(&T)\tBS", 1343}};
-  ASSERT_EQ(GetMenuItemCount(transfer), 3);
-  ASSERT_EQ(GetMenuItemCount(view), 3);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(MenuText(transfer, i), transferItems[i].first);
-    EXPECT_EQ(GetMenuItemID(transfer, i), transferItems[i].second);
-    EXPECT_EQ(MenuText(view, i), viewItems[i].first);
-    EXPECT_EQ(GetMenuItemID(view, i), viewItems[i].second);
-  }
-  HMENU sort = GetSubMenu(bar, 1);
-  ASSERT_EQ(GetMenuItemCount(sort), 6);
-  const std::vector<std::pair<std::string, UINT>> sortItems = {
-      {"輝度 - 昇順(&L)\t1", 1360}, {"輝度 - 降順(&I)\t2", 1361}, {"", 0},
-      {"赤(&R)\t3", 1362},          {"緑(&G)\t4", 1364},          {"青(&B)\t5", 1366}};
-  for (int i = 0; i < 6; ++i) {
-    if (i == 2) {
-      EXPECT_TRUE(GetMenuState(sort, 2, MF_BYPOSITION) & MF_SEPARATOR);
-      continue;
-    }
-    EXPECT_EQ(MenuText(sort, i), sortItems[i].first);
-    EXPECT_EQ(GetMenuItemID(sort, i), sortItems[i].second);
-  }
-
-  ACCEL keys[16];
-  const int n = CopyAcceleratorTableA(paletteAccelerators, keys, 16);
-  ASSERT_EQ(n, 12);
-  auto find = [&](WORD cmd) {
-    for (int i = 0; i < n; ++i)
-      if (keys[i].cmd == cmd) return keys[i];
-    return ACCEL{};
-  };
-  EXPECT_EQ(find(1340).key, VK_DELETE);
-  EXPECT_TRUE(find(1340).fVirt & FVIRTKEY);
-  EXPECT_EQ(find(1344).key, VK_RETURN);
-  EXPECT_EQ(find(1343).key, VK_BACK);
-  EXPECT_EQ(find(1348).key, VK_LEFT);
-  EXPECT_EQ(find(1349).key, VK_RIGHT);
-  EXPECT_EQ(find(1341).key, 'q');
-  EXPECT_FALSE(find(1341).fVirt & FVIRTKEY) << "a character accelerator";
-  EXPECT_EQ(find(1342).key, 'w');
-  EXPECT_EQ(find(1360).key, '1');
-  EXPECT_EQ(find(1366).key, '5');
 }
 
 TEST_F(PaletteWindowTest, MenuStatesFollowTheSettingsAndTheSelection) {
@@ -365,31 +288,21 @@ TEST_F(PaletteWindowTest, DestroyingTheWindowClearsBothPalettes) {
 // One item drawn into a memory canvas, as the list would draw it.
 class ItemCanvas {
  public:
-  ItemCanvas(int w, int h) : w_(w), h_(h) {
-    HDC screen = GetDC(nullptr);
-    dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, w, h);
-    old_ = SelectObject(dc_, bitmap_);
-    ReleaseDC(nullptr, screen);
-    font_ = SelectObject(dc_, GetStockObject(DEFAULT_GUI_FONT));
+  ItemCanvas(int w, int h) : canvas_(w, h) {
+    font_ = SelectObject(canvas_.dc(), GetStockObject(DEFAULT_GUI_FONT));
   }
-  ~ItemCanvas() {
-    SelectObject(dc_, font_);
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
+  ~ItemCanvas() { SelectObject(canvas_.dc(), font_); }
   void Draw(int index, bool selected) {
     DRAWITEMSTRUCT item = {};
     item.CtlType = ODT_LISTBOX;
     item.CtlID = 1051;
     item.itemID = static_cast<UINT>(index);
     item.itemState = selected ? ODS_SELECTED : 0;
-    item.hDC = dc_;
-    item.rcItem = {0, 0, w_, h_};
+    item.hDC = canvas_.dc();
+    item.rcItem = {0, 0, canvas_.width(), canvas_.height()};
     DrawPaletteItem(item);
   }
-  COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
+  COLORREF at(int x, int y) const { return canvas_.at(x, y); }
   // How many pixels of colour c lie in the rectangle.
   int Count(RECT r, COLORREF c) const {
     int n = 0;
@@ -409,10 +322,8 @@ class ItemCanvas {
   }
 
  private:
-  int w_, h_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_, font_;
+  MemoryCanvas canvas_;
+  HGDIOBJ font_;
 };
 
 TEST_F(PaletteWindowTest, ItemsShowNumberSwatchAndItsText) {

@@ -8,6 +8,7 @@
 #include "picker/colour.h"
 #include "picker/picker_paint.h"
 #include "picker/picker_state.h"
+#include "memory_canvas.h"
 #include "test_window.h"
 
 namespace {
@@ -17,29 +18,7 @@ std::uint32_t Tiles(int x, int y) {
 }
 
 // A memory canvas of the picker's size, painted by one of the views.
-class Canvas {
- public:
-  Canvas(int w, int h) : w_(w), h_(h) {
-    HDC screen = GetDC(nullptr);
-    dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, w, h);
-    old_ = SelectObject(dc_, bitmap_);
-    ReleaseDC(nullptr, screen);
-  }
-  ~Canvas() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  HDC dc() const { return dc_; }
-  COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
-
- private:
-  int w_, h_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-};
+using Canvas = MemoryCanvas;
 
 // The screen's device context for the zoom view, for one test.
 class ScreenDc {

@@ -466,6 +466,19 @@ TEST_F(PickerTest, CollectPaletteGetsEachPixelPassedOver) {
   }));
   EXPECT_EQ(got.back().message, PM_ADDCOLOR);
   EXPECT_EQ(got.back().wParam, 1u);
+  // The pixel itself, also where the picker shows an average (red wraps at
+  // x 256, so the 5 x 5 average differs from it).
+  const std::int32_t five[] = {5};
+  SetRangeList(five, 1, 0);
+  MoveMouse(256, 300);
+  EXPECT_TRUE(WaitUntil([&] {
+    for (const Recorded& r : PaletteMessages())
+      if (static_cast<std::uint32_t>(r.lParam) == Coded(256, 300)) return true;
+    return false;
+  }));
+  EXPECT_NE(pickerColour.load(), Coded(256, 300)) << "the picker shows the 5 x 5 average";
+  PumpMessages(200);
+  PaletteMessages();  // what Wine's own moves added
   // Not while the palette window is shown, nor while the picker is hidden.
   paletteShown = 1;
   MoveMouse(130, 45);
