@@ -12,14 +12,14 @@ idle_seconds=10
 if [ "${1:-}" = "--idle" ]; then idle_seconds=${2:-10}; fi
 
 bash scripts/setup.sh || exit 1
-for preset in native win32; do
+. scripts/wine-env.sh  # which Windows tree this machine runs
+for preset in native "$VELUN_WINDOWS_PRESET"; do
   cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" >/dev/null || {
     echo "build of $preset failed"
     exit 1
   }
 done
 
-. scripts/wine-env.sh
 . scripts/xvfb.sh
 trap stop_wine_session EXIT
 start_wine_session || exit 1
@@ -41,12 +41,12 @@ run_wine() {
   cat "$out/$(basename "$exe").txt"
 }
 echo "== sampling (Wine)"
-run_wine build/win32/bench/sample_bench.exe
+run_wine "$VELUN_WINDOWS_BUILD"/bench/sample_bench.exe
 echo "== picker (Wine)"
-run_wine build/win32/bench/picker_bench.exe
-if [ -f build/win32/bench/palette_window_bench.exe ]; then
+run_wine "$VELUN_WINDOWS_BUILD"/bench/picker_bench.exe
+if [ -f "$VELUN_WINDOWS_BUILD"/bench/palette_window_bench.exe ]; then
   echo "== palette window (Wine)"
-  run_wine build/win32/bench/palette_window_bench.exe
+  run_wine "$VELUN_WINDOWS_BUILD"/bench/palette_window_bench.exe
 fi
 
 # CPU while the mouse rests, measured from outside: the process's user and
@@ -83,8 +83,8 @@ idle_cpu() {
 echo "== CPU at rest over ${idle_seconds} s (Wine; % of one core; the Wine server beside it)"
 program=$out/idle
 rm -rf "$program" && mkdir -p "$program"
-cp build/win32/bin/velun.exe build/win32/bin/lumet.dll build/win32/bin/VELUN.DLL "$program/"
-cp build/win32/bench/pixel_floor.exe "$program/"
+cp "$VELUN_WINDOWS_BUILD"/bin/velun.exe "$VELUN_WINDOWS_BUILD"/bin/lumet.dll "$VELUN_WINDOWS_BUILD"/bin/VELUN.DLL "$program/"
+cp "$VELUN_WINDOWS_BUILD"/bench/pixel_floor.exe "$program/"
 read -r floor floor_server < <(idle_cpu "$program" pixel_floor.exe)
 read -r velun velun_server < <(idle_cpu "$program" velun.exe)
 printf '  one pixel on a 20 ms timer  %6.2f %%  (server %.2f %%)\n' "$floor" "$floor_server"

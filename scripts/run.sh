@@ -25,12 +25,12 @@ if [ "${1:-}" = "--stop" ]; then
 fi
 
 bash scripts/setup.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target velun lumet velun_hookcore velun_scene
+. scripts/wine-env.sh  # which Windows tree this machine runs
+cmake --preset "$VELUN_WINDOWS_PRESET" >/dev/null
+cmake --build --preset "$VELUN_WINDOWS_PRESET" --target velun lumet velun_hookcore velun_scene
 mkdir -p out/velun
-cp build/win32/bin/velun.exe build/win32/bin/lumet.dll build/win32/bin/VELUN.DLL out/velun/
+cp "$VELUN_WINDOWS_BUILD"/bin/velun.exe "$VELUN_WINDOWS_BUILD"/bin/lumet.dll "$VELUN_WINDOWS_BUILD"/bin/VELUN.DLL out/velun/
 
-. scripts/wine-env.sh
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   echo "velun runs on $DISPLAY in the Wine desktop window; end it with 終了(X) in its tray menu."
   cd out/velun
@@ -40,7 +40,7 @@ fi
 . scripts/xvfb.sh
 start_wine_session
 # A colourful scene under the picker, as in the README's pictures.
-(cd build/win32/tests && exec "$WINE" velun_scene.exe >/dev/null 2>&1 </dev/null) &
+(cd "$VELUN_WINDOWS_BUILD"/tests && exec "$WINE" velun_scene.exe >/dev/null 2>&1 </dev/null) &
 sleep 2
 (cd out/velun && exec "$WINE" velun.exe >/dev/null 2>&1 </dev/null) &
 velun_pid=$!

@@ -7,10 +7,10 @@ cd "$(dirname "$0")/.."
 root=$PWD
 
 bash scripts/setup.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target velun lumet velun_hookcore velun_scene >/dev/null
+. scripts/wine-env.sh  # which Windows tree this machine runs
+cmake --preset "$VELUN_WINDOWS_PRESET" >/dev/null
+cmake --build --preset "$VELUN_WINDOWS_PRESET" --target velun lumet velun_hookcore velun_scene >/dev/null
 
-. scripts/wine-env.sh
 . scripts/xvfb.sh
 trap stop_wine_session EXIT
 start_wine_session || exit 1
@@ -18,7 +18,7 @@ start_wine_session || exit 1
 work=$root/build/screenshots
 images=$root/docs/images
 rm -rf "$work" && mkdir -p "$work" "$images"
-cp build/win32/bin/velun.exe build/win32/bin/lumet.dll build/win32/bin/VELUN.DLL "$work/"
+cp "$VELUN_WINDOWS_BUILD"/bin/velun.exe "$VELUN_WINDOWS_BUILD"/bin/lumet.dll "$VELUN_WINDOWS_BUILD"/bin/VELUN.DLL "$work/"
 # Both palettes on, the collect palette small enough to show its colours.
 printf 'VP120\0' >"$work/palette.dat"
 python3 - "$work/palette.dat" <<'EOF'
@@ -39,7 +39,7 @@ shot() { sleep "${2:-0.8}"; import -window root "$work/$1.png"; }
 crop() { convert "$work/$1.png" -crop "$2" +repage "$images/$3.png"; }
 key() { xdotool key --delay 120 "$@"; sleep 0.4; }
 
-(cd "$root/build/win32/tests" && exec "$WINE" velun_scene.exe >/dev/null 2>&1 </dev/null) &
+(cd "$VELUN_WINDOWS_BUILD/tests" && exec "$WINE" velun_scene.exe >/dev/null 2>&1 </dev/null) &
 sleep 3
 (cd "$work" && exec "$WINE" velun.exe >/dev/null 2>&1 </dev/null) &
 sleep 4

@@ -10,6 +10,7 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 wine32:i386
   xvfb xauth x11-utils xdotool xclip imagemagick nsis
   locales fonts-ipafont-gothic fonts-ipafont-mincho

@@ -1,14 +1,27 @@
 # Sourced: the environment every Wine run of the project uses.
 # The prefix lives inside the build tree, never in the user's home.
 _velun_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="$_velun_root/build/wine"
-export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=ja_JP.UTF-8
-WINE=$(command -v wine || command -v wine-stable || echo /usr/lib/wine/wine)
 WINESERVER=$(command -v wineserver || command -v wineserver-stable || echo /usr/lib/wine/wineserver)
-export WINE WINESERVER
+
+# Which Windows tree runs here. The deliverables are 32-bit (build/win32),
+# but some kernels run no 32-bit code at all (booted without ia32
+# emulation): there neither 32-bit Wine nor its WoW64 mode can start a
+# 32-bit program, and the Windows suite runs the same sources built for
+# x86-64 (build/win64) under 64-bit Wine instead.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  VELUN_WINDOWS_PRESET=win32
+  export WINEARCH=win32 WINEPREFIX="$_velun_root/build/wine"
+  WINE=$(command -v wine || command -v wine-stable || echo /usr/lib/wine/wine)
+else
+  VELUN_WINDOWS_PRESET=win64
+  export WINEARCH=win64 WINEPREFIX="$_velun_root/build/wine64"
+  WINE=$(command -v wine64 || command -v wine64-stable || echo /usr/lib/wine/wine64)
+fi
+VELUN_WINDOWS_BUILD="$_velun_root/build/$VELUN_WINDOWS_PRESET"
+export WINE WINESERVER VELUN_WINDOWS_PRESET VELUN_WINDOWS_BUILD
 
 # Wine's own fonts in the prefix: this Wine looks for them only in
 # C:\windows\Fonts, which wineboot leaves empty, and does not find the ones
