@@ -9,6 +9,8 @@
 
 namespace {
 constexpr char kMutexName[] = "zq_velun";
+// The exit code of a start that failed before the message loop.
+constexpr int kStartFailed = -1;
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -23,12 +25,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   LoadSettings();
   if (!RegisterMainWindowClass()) {
     CloseHandle(mutex);
-    return -1;
+    return kStartFailed;
   }
   mainWindow = CreateMainWindow();
   if (InitMainWindow(mainWindow) != 0) {
     CloseHandle(mutex);
-    return -1;
+    return kStartFailed;
   }
 
   const int code = RunMessageLoop();

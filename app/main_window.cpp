@@ -5,12 +5,11 @@
 #include "app/app_state.h"
 #include "app/messages.h"
 #include "app/tray.h"
-#include "config/settings.h"
 #include "config/settings_store.h"
+#include "core/palette_model.h"
+#include "core/settings.h"
 #include "keybind/lumet.h"
 #include "palette/palette_list.h"
-#include "palette/palette_model.h"
-#include "palette/palette_state.h"
 #include "palette/palette_window.h"
 #include "picker/picker_state.h"
 #include "picker/picker_window.h"
@@ -18,6 +17,7 @@
 #include "resources/resource.h"
 #include "settings/settings_apply.h"
 #include "settings/settings_dialog.h"
+#include "shared/palette_link.h"
 
 const char kPickerFailedText[] = "ピッカーの作成に失敗しました";
 const char kErrorCaption[] = "エラー";
@@ -110,6 +110,12 @@ void OnOpenSettings(WPARAM page) {
 void PostPickerFailed() { PostMessageA(mainWindow, UM_PICKERFAILED, 0, 0); }
 void PostShortcut(unsigned slot) { PostMessageA(mainWindow, UM_RUNSHORTCUT, slot, 0); }
 void PostOpenSettings(int page) { PostMessageA(mainWindow, UM_OPENSETTINGS, static_cast<WPARAM>(page), 0); }
+
+// The palette window runs on the main thread: the picker is switched at once.
+void HidePickerBehindPalette(int visible) {
+  if (!settings.HidePicker) return;
+  SetPickerSuspend(visible ? 1 : (settings.ShowPicker && !settingsOpen ? 0 : 1), 0);
+}
 
 void OnInitMenuPopup(HMENU menu) {
   if (trayMenu != nullptr && menu == GetSubMenu(trayMenu, 0)) UpdateTrayMenuStates();
@@ -226,7 +232,7 @@ bool TranslateProgramMessage(MSG& msg) {
 }
 
 int InitMainWindow(HWND window) {
-  if (window == nullptr) return -1;
+  if (window == nullptr) return kInitNoWindow;
   user32Module = LoadLibraryA("user32.dll");
   if (user32Module != nullptr)
     setLayeredWindowAttributes = reinterpret_cast<SetLayeredWindowAttributesFn>(
@@ -240,11 +246,11 @@ int InitMainWindow(HWND window) {
   SetWindowPos(window, nullptr, work.left + (work.right - work.left - kFrameWidth) / 2,
                work.top + (work.bottom - work.top - kFrameHeight) / 2, kFrameWidth, kFrameHeight,
                SWP_NOZORDER);
-  paletteShell.openSettings = PostOpenSettings;
+  paletteShell = {PostOpenSettings, HidePickerBehindPalette};
   SetPaletteChangedHandler(OnPaletteChanged);
   if (CreatePaletteWindow() != 0) {
     ReleaseShellParts();
-    return -2;
+    return kInitNoPaletteWindow;
   }
   SetPlacementWindow(paletteWindow);
   BuildTrayMenu();
@@ -256,7 +262,7 @@ int InitMainWindow(HWND window) {
   pickerThread = startThread(nullptr, 0, PickerThreadMain, nullptr, 0, &pickerThreadId);
   if (pickerThread == nullptr) {
     ReleaseShellParts();  // the tray icon too: it must not outlive the program
-    return -3;
+    return kInitNoPickerThread;
   }
   // A picker thread that fails ends without setting the event.
   const HANDLE waits[2] = {pickerReadyEvent, pickerThread};

@@ -14,8 +14,9 @@ HWND CreateMainWindow();
 // What the message loop asks before it dispatches a message: the settings
 // dialog's keys, then the palette window's accelerators. True when taken.
 bool TranslateProgramMessage(MSG& msg);
-// 0; -1 no window; -2 no palette window; -3 no picker thread. A failure
-// leaves nothing of what it made but the main window.
+// 0, or one of these; a failure leaves nothing of what it made but the
+// main window.
+enum InitStatus { kInitNoWindow = -1, kInitNoPaletteWindow = -2, kInitNoPickerThread = -3 };
 int InitMainWindow(HWND window);
 
 // How the picker thread is started: CreateThread, or a stand-in in tests.

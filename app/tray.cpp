@@ -4,13 +4,13 @@
 #include <initializer_list>
 
 #include "app/messages.h"
-#include "config/settings.h"
-#include "palette/palette_state.h"
+#include "core/settings.h"
 #include "palette/palette_window.h"
 #include "picker/picker_state.h"
 #include "picker/picker_window.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "shared/palette_link.h"
 
 NOTIFYICONDATAA trayIconData = {};
 HMENU trayMenu = nullptr;

@@ -1,16 +1,17 @@
 // Cost of expanding the picker text, which happens on every repaint.
 #include <benchmark/benchmark.h>
 
-#include "picker/format.h"
+#include "core/format.h"
 
 namespace {
 
 void BM_ExpandDefaultPicker(benchmark::State& state) {
   const char* format = "x%sx, y%sy\r\n10進: %rr:%gg:%bb\r\n16進: #%rx%gx%bx";
   char out[kFormatBufferSize];
-  int x = 0;
+  FormatInput input = {0x0080FF, 0, 200, 3, 4, 5, 8};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(ExpandFormat(out, format, 0x0080FF, ++x & 1023, 200, 3, 4, 5, 8, 0));
+    input.screenX = (input.screenX + 1) & 1023;
+    benchmark::DoNotOptimize(ExpandFormat(out, format, input));
     benchmark::ClobberMemory();
   }
 }
@@ -25,7 +26,7 @@ void BM_ExpandToTheLimit(benchmark::State& state) {
   }
   char out[kFormatBufferSize];
   for (auto _ : state) {
-    benchmark::DoNotOptimize(ExpandFormat(out, format, 0xFFFFFF, 1, 2, 3, 4, 5, 8, 0));
+    benchmark::DoNotOptimize(ExpandFormat(out, format, FormatInput{0xFFFFFF, 1, 2, 3, 4, 5, 8}));
     benchmark::ClobberMemory();
   }
 }

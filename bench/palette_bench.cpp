@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "palette/palette_model.h"
+#include "core/palette_model.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "common/memory_store.h"
-#include "config/settings.h"
-#include "config/settings_file.h"
+#include "core/palette_model.h"
+#include "core/settings.h"
+#include "core/settings_file.h"
 #include "palette/palette_list.h"
-#include "palette/palette_model.h"
 #include "palette/palette_state.h"
 #include "palette/palette_window.h"
 #include "resources/program_module.h"

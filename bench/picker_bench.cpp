@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "common/memory_store.h"
+#include "core/picker_geometry.h"
+#include "core/settings.h"
+#include "core/settings_file.h"
 #include "gdi_handles.h"
-#include "config/settings.h"
-#include "config/settings_file.h"
 #include "hookcore/hook_messages.h"
 #include "memory_canvas.h"
-#include "picker/picker_geometry.h"
 #include "picker/picker_paint.h"
 #include "picker/picker_state.h"
 #include "picker/picker_window.h"

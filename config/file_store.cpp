@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "config/text.h"
+#include "core/text.h"
 #include "resources/program_module.h"
 
 #include <initializer_list>

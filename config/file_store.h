@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "config/data_store.h"
+#include "core/data_store.h"
 
 // Every file is replaced whole: a new version is written beside it as
 // "name.new" and moved over the old one only once it is complete, so a

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "config/file_store.h"
-#include "config/settings_file.h"
+#include "core/settings_file.h"
 
 namespace {
 HWND placementWindow = nullptr;

@@ -7,10 +7,10 @@
 #include <cstring>
 #include <vector>
 
-#include "invariants.h"
+#include "core/data_files.h"
+#include "core/settings_file.h"
 #include "fuzz_store.h"
-#include "config/data_files.h"
-#include "config/settings_file.h"
+#include "invariants.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // Three bytes give the files' lengths (255: the file is missing; the

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "picker/format.h"
+#include "core/format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // The first 36 bytes choose the values, the rest is the format.

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "config/data_store.h"
-#include "config/settings.h"
+#include "core/data_store.h"
+#include "core/settings.h"
 
 class FuzzStore : public DataStore {
  public:

@@ -6,10 +6,10 @@
 #include <cstring>
 #include <vector>
 
-#include "config/settings.h"
-#include "config/settings_file.h"
-#include "config/text.h"
-#include "palette/palette_model.h"
+#include "core/palette_model.h"
+#include "core/settings.h"
+#include "core/settings_file.h"
+#include "core/text.h"
 
 namespace fuzz {
 

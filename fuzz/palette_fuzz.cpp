@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "palette/palette_file.h"
-#include "palette/palette_model.h"
+#include "core/palette_file.h"
+#include "core/palette_model.h"
 
 namespace {
 

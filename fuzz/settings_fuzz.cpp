@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "invariants.h"
+#include "core/settings_file.h"
 #include "fuzz_store.h"
-#include "config/settings_file.h"
+#include "invariants.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // Line k is the value of setting k of the table; a missing line, a

@@ -1,4 +1,5 @@
-// The reports the hook core posts to the attached window (the picker).
+// What the hook core and the program agree on: the reports it posts to the
+// attached window (the picker), its suspend modes and its status codes.
 #pragma once
 
 inline constexpr unsigned HCN_MOUSEMOVE = 1174;   // lParam: x low 16 bits, y high 16 bits
@@ -12,3 +13,10 @@ inline constexpr unsigned HCN_ZOOMINPUT = 1178;   // wParam 0: wheel, delta in l
 inline constexpr int kHookActive = 0;
 inline constexpr int kHookSuspendedWithSpuit = 1;
 inline constexpr int kHookSuspended = 2;
+
+// __SetVelunCore: 0 attached, or
+inline constexpr int kCoreNoWindow = -1;      // the target is no window
+inline constexpr int kCoreNoThread = -2;      // no event or thread for the hooks
+inline constexpr int kCoreHooksRefused = -3;  // the system refused a hook
+// __SetVelunShortcut: 0, or
+inline constexpr int kCoreNoSlot = -1;        // the slot is outside 0-4

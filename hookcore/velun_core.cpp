@@ -8,6 +8,7 @@
 #include <initializer_list>
 
 #include "hookcore/hook_logic.h"
+#include "hookcore/hook_messages.h"
 
 namespace {
 
@@ -134,7 +135,7 @@ void StopHookThread() {
 }
 
 int Attach(HWND window) {
-  if (window == nullptr || !IsWindow(window)) return -1;
+  if (window == nullptr || !IsWindow(window)) return kCoreNoWindow;
   if (hookThread != nullptr) {
     target = window;
     return 0;
@@ -145,20 +146,20 @@ int Attach(HWND window) {
     c.doubleClickHeight = GetSystemMetrics(SM_CYDOUBLECLK);
   });
   StartUp start = {CreateEventA(nullptr, TRUE, FALSE, nullptr), false};
-  if (start.ready == nullptr) return -2;
+  if (start.ready == nullptr) return kCoreNoThread;
   target = window;
   hookThread = CreateThread(nullptr, 0, HookThreadMain, &start, 0, &hookThreadId);
   if (hookThread == nullptr) {
     CloseHandle(start.ready);
     target = nullptr;
-    return -2;
+    return kCoreNoThread;
   }
   WaitForSingleObject(start.ready, INFINITE);
   CloseHandle(start.ready);
   if (!start.installed) {
     target = nullptr;
     StopHookThread();
-    return -3;
+    return kCoreHooksRefused;
   }
   return 0;
 }
@@ -190,7 +191,7 @@ int __cdecl SetVelunSuspend(int mode) {
 }
 
 int __cdecl SetVelunShortcut(DWORD word0, DWORD word1, DWORD word2, int slot) {
-  if (slot < 0 || slot >= kHookSlots) return -1;
+  if (slot < 0 || slot >= kHookSlots) return kCoreNoSlot;
   const DWORD words[3] = {word0, word1, word2};
   Configure([&](HookConfig& c) { std::memcpy(&c.binds[slot], words, sizeof(KeyBind)); });
   return 0;

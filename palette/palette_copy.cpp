@@ -4,12 +4,12 @@
 
 #include <commctrl.h>
 
-#include "config/settings.h"
+#include "core/palette_model.h"
+#include "core/palette_text.h"
+#include "core/settings.h"
 #include "palette/palette_list.h"
-#include "palette/palette_model.h"
 #include "palette/palette_state.h"
-#include "palette/palette_text.h"
-#include "picker/clipboard.h"
+#include "shared/clipboard.h"
 
 namespace {
 
@@ -22,19 +22,19 @@ void StatusReport(const char* text) {
 int CopyPaletteColor() {
   const Palette& p = palettes[SelectedPalette()];
   const int selection = static_cast<int>(SendMessageA(paletteList, LB_GETCURSEL, 0, 0));
-  if (selection < 0 || selection >= p.header.count || p.entries == nullptr) return -1;
+  if (selection < 0 || selection >= p.header.count || p.entries == nullptr) return kCopyFailed;
   const std::uint32_t c = p.entries[selection];
   char text[kTransferTextSize];
-  if (!TransferText(c, settings.NotationSpuit, settings.SpuitFormat, text)) return -2;
-  if (!PutTextOnClipboard(paletteWindow, text)) return -1;
+  if (!TransferText(c, settings.NotationSpuit, settings.SpuitFormat, text)) return kCopyEmptyFormat;
+  if (!PutTextOnClipboard(paletteWindow, text)) return kCopyFailed;
   if (settings.BeepOnSpuit) MessageBeep(MB_OK);
   return static_cast<int>(c);
 }
 
 void CopyAndReport() {
   switch (CopyPaletteColor()) {
-    case -1: MessageBoxA(paletteWindow, "クリップボードへの転送に失敗しました", "エラー", MB_ICONERROR); break;
-    case -2: StatusReport("フォーマットが空です"); break;
+    case kCopyFailed: MessageBoxA(paletteWindow, "クリップボードへの転送に失敗しました", "エラー", MB_ICONERROR); break;
+    case kCopyEmptyFormat: StatusReport("フォーマットが空です"); break;
     default: StatusReport("転送しました"); break;
   }
 }

@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
-#include "config/settings.h"
+#include "core/colour.h"
+#include "core/palette_text.h"
+#include "core/settings.h"
 #include "palette/palette_state.h"
-#include "palette/palette_text.h"
-#include "picker/colour.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ int SelectedPalette() {
 }
 
 int FillPaletteList(int palette) {
-  if (palette != kSpuitPalette && palette != kCollectPalette) return -1;
+  if (palette != kSpuitPalette && palette != kCollectPalette) return kNoSuchPalette;
   const PaletteHeader& h = palettes[palette].header;
   SendMessageA(paletteList, LB_RESETCONTENT, 0, 0);
   SendMessageA(paletteList, LB_SETITEMHEIGHT, 0, h.itemHeight);

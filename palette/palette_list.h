@@ -3,12 +3,12 @@
 
 #include <windows.h>
 
-#include "palette/palette_model.h"
+#include "core/palette_model.h"
 
 // The palette of the selected tab: 0 spuit, 1 collect.
 int SelectedPalette();
-// Refills the list with palette's count items at its item height; 0, or -1
-// for an invalid palette.
+// Refills the list with palette's count items at its item height; 0, or
+// kNoSuchPalette.
 int FillPaletteList(int palette);
 // The status bar from the selected tab's palette and the list's selection.
 void UpdatePaletteStatus();

@@ -2,13 +2,11 @@
 
 #include <commctrl.h>
 
-#include "config/settings.h"
+#include "core/palette_model.h"
+#include "core/settings.h"
 #include "palette/palette_copy.h"
 #include "palette/palette_list.h"
-#include "palette/palette_model.h"
 #include "palette/palette_state.h"
-#include "picker/picker_state.h"
-#include "picker/picker_window.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
 
@@ -217,14 +215,14 @@ int CreatePaletteWindow() {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszMenuName = MAKEINTRESOURCEA(IDM_PALETTE);
   wc.lpszClassName = kPaletteClass;
-  if (!RegisterClassExA(&wc)) return -1;
+  if (!RegisterClassExA(&wc)) return kPaletteNoWindow;
 
   HWND window = CreateWindowExA(0, kPaletteClass, kPaletteTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 0,
                                 0, nullptr, nullptr, appInstance, nullptr);
-  if (window == nullptr) return -1;
+  if (window == nullptr) return kPaletteNoWindow;
   if (!CreateControls(window)) {
     DestroyWindow(window);
-    return -1;
+    return kPaletteNoWindow;
   }
   paletteAccelerators = LoadAcceleratorsA(appInstance, MAKEINTRESOURCEA(IDA_PALETTE));
   paletteWindow = window;
@@ -236,10 +234,7 @@ int CreatePaletteWindow() {
 void ShowPalette(int visible) {
   if (visible == paletteShown) return;
   if (visible) FillPaletteList(SelectedPalette());
-  if (settings.HidePicker) {
-    const int suspend = visible ? 1 : (settings.ShowPicker && !settingsOpen ? 0 : 1);
-    SetPickerSuspend(suspend, 0);
-  }
+  if (paletteShell.showing != nullptr) paletteShell.showing(visible);
   if (visible) {
     ShowWindow(paletteWindow, SW_SHOW);
     SetForegroundWindow(paletteWindow);

@@ -10,10 +10,14 @@ extern HACCEL paletteAccelerators;
 // shell at start-up.
 struct PaletteShell {
   void (*openSettings)(int page);  // command 1347: the settings at the palette page
+  // The window is about to be shown (1) or hidden (0): the picker hides
+  // behind a shown palette when HidePicker asks for it.
+  void (*showing)(int visible);
 };
 extern PaletteShell paletteShell;
 
-// 0, or -1 when the class or the window cannot be made.
+// 0, or kPaletteNoWindow when the class or the window cannot be made.
+inline constexpr int kPaletteNoWindow = -1;
 int CreatePaletteWindow();
 void ShowPalette(int visible);
 LRESULT CALLBACK PaletteWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "hookcore/velun_core.h"
 
 void PassShortcutToHookCore(int slot, const KeyBind& bind) {

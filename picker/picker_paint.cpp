@@ -1,8 +1,8 @@
 #include "picker/picker_paint.h"
 
-#include "config/settings.h"
-#include "picker/format.h"
-#include "picker/picker_geometry.h"
+#include "core/format.h"
+#include "core/picker_geometry.h"
+#include "core/settings.h"
 #include "picker/picker_state.h"
 
 namespace {
@@ -119,8 +119,7 @@ void DrawPickerView(HDC dc, int width, int height) {
   DrawFrame(dc, width, height, light, shadow);
 
   char text[kFormatBufferSize] = {};
-  ExpandFormat(text, pickerFormat, colour, cursorPosition.x, cursorPosition.y, clientPosition.x,
-               clientPosition.y, CurrentRange(), settings.ZoomLevel, 0);
+  ExpandFormat(text, pickerFormat, SampleInput(colour));
   RECT textRect = {settings.WindowMarginX + 1, settings.WindowMarginY + 1,
                    width - settings.WindowMarginX - 1, height - settings.WindowMarginY - 1};
   DrawTextA(dc, text, -1, &textRect, 0);

@@ -1,6 +1,6 @@
 #include "picker/picker_state.h"
 
-#include "config/settings.h"
+#include "core/settings.h"
 
 HWND pickerWindow = nullptr;
 std::atomic<int> pickerSuspended{-1};
@@ -22,6 +22,11 @@ SetLayeredWindowAttributesFn setLayeredWindowAttributes = nullptr;
 PickerShell pickerShell = {};
 
 int CurrentRange() { return currentRangeSize; }
+
+FormatInput SampleInput(std::uint32_t colour) {
+  return {colour, cursorPosition.x, cursorPosition.y, clientPosition.x, clientPosition.y, CurrentRange(),
+          settings.ZoomLevel};
+}
 
 bool Suspended() { return pickerSuspended != 0; }
 bool Dragging() { return leftDrag || rightDrag; }

@@ -8,6 +8,8 @@
 #include <atomic>
 #include <cstdint>
 
+#include "core/format.h"
+
 extern HWND pickerWindow;
 extern std::atomic<int> pickerSuspended;  // -1 until the first switch, then 0 shown or 1 hidden
 extern std::atomic<int> pickerLocked;
@@ -58,5 +60,8 @@ inline constexpr unsigned UM_CLOSEPICKER = 1124;
 
 // The side of the square that is averaged: the current range entry.
 int CurrentRange();
+// What the picker's and the spuit's formats expand: colour with the last
+// sample's place, the current range and the zoom level.
+FormatInput SampleInput(std::uint32_t colour);
 bool Suspended();
 bool Dragging();

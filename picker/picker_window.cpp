@@ -4,21 +4,21 @@
 
 #include <vector>
 
-#include "config/settings.h"
+#include "core/colour.h"
+#include "core/format.h"
+#include "core/palette_model.h"
+#include "core/picker_geometry.h"
+#include "core/settings.h"
 #include "hookcore/hook_messages.h"
 #include "hookcore/velun_core.h"
-#include "palette/palette_model.h"
-#include "palette/palette_state.h"
-#include "picker/colour.h"
-#include "picker/format.h"
 #include "picker/hook_binding.h"
-#include "picker/picker_geometry.h"
 #include "picker/picker_paint.h"
 #include "picker/picker_state.h"
 #include "picker/sample.h"
 #include "picker/spuit.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "shared/palette_link.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ int SuspendMode() {
 // Measures the widest text the format can produce, line by line.
 bool MeasureText(HWND window, int& width, int& height, int& lines) {
   char text[kFormatBufferSize] = {};
-  ExpandFormat(text, pickerFormat, 0, 0, 0, 0, 0, 0, 0, 1);
+  MeasureFormat(text, pickerFormat);
   HDC dc = GetDC(window);
   if (dc == nullptr) return false;
   HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
@@ -258,19 +258,19 @@ int CreatePicker(HWND parent) {
   wc.hInstance = appInstance;
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.lpszClassName = kPickerClass;
-  if (!RegisterClassExA(&wc)) return -2;
+  if (!RegisterClassExA(&wc)) return kPickerNoWindow;
 
   pickerWindow = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPickerClass, kPickerTitle,
                                  WS_POPUP | WS_SYSMENU, 0, 0, 0, 0, parent, nullptr, appInstance,
                                  nullptr);
-  if (pickerWindow == nullptr) return -2;
+  if (pickerWindow == nullptr) return kPickerNoWindow;
   dragIdleEvent = CreateEventA(nullptr, TRUE, TRUE, nullptr);
   int result = 0;
   if (dragIdleEvent == nullptr) {
     result = -2;  // without it the main thread could not tell a drag from none
   } else {
     PassSettingsToHookCore(0);
-    if (__SetVelunCore(pickerWindow) < 0) result = -1;
+    if (__SetVelunCore(pickerWindow) < 0) result = kPickerCoreRefused;
   }
   if (result != 0) {
     HWND failed = pickerWindow;

@@ -5,7 +5,8 @@
 #include <windows.h>
 
 DWORD WINAPI PickerThreadMain(LPVOID parameter);
-// 0, -1 when the hook core refuses, -2 when the class cannot be registered.
+// 0, or
+enum CreatePickerStatus { kPickerCoreRefused = -1, kPickerNoWindow = -2 };
 int CreatePicker(HWND parent);
 LRESULT CALLBACK PickerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 

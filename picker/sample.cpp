@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "picker/colour.h"
+#include "core/colour.h"
 
 namespace {
 

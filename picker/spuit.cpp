@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "config/settings.h"
-#include "palette/palette_model.h"
-#include "palette/palette_state.h"
-#include "picker/clipboard.h"
-#include "picker/format.h"
+#include "core/format.h"
+#include "core/palette_model.h"
+#include "core/settings.h"
 #include "picker/picker_state.h"
+#include "shared/clipboard.h"
+#include "shared/palette_link.h"
 
 BeepFn spuitBeep = MessageBeep;
 
@@ -15,8 +15,7 @@ void Spuit() {
   if (settings.SpuitFormat[0] == '\0') return;
   const std::uint32_t colour = pickerColour;  // one sample for the text and the palette
   char text[kFormatBufferSize] = {};
-  ExpandFormat(text, settings.SpuitFormat, colour, cursorPosition.x, cursorPosition.y,
-               clientPosition.x, clientPosition.y, CurrentRange(), settings.ZoomLevel, 0);
+  ExpandFormat(text, settings.SpuitFormat, SampleInput(colour));
   if (!PutTextOnClipboard(pickerWindow, text)) {
     spuitBeep(MB_ICONHAND);
     return;

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "config/number.h"
-#include "config/text.h"
+#include "core/number.h"
+#include "core/text.h"
 #include "settings/settings_state.h"
 
 void SetNumber(int page, int id, std::int32_t value) {

@@ -4,8 +4,10 @@
 
 #include <initializer_list>
 
+#include "core/settings.h"
 #include "keybind/keybind.h"
 #include "resources/program_module.h"
+#include "resources/resource.h"
 #include "settings/settings_fill.h"
 
 namespace {
@@ -45,26 +47,26 @@ void AttachPageTooltips(HWND page, int first, int last) {
 
 INT_PTR CALLBACK PickerPage(HWND page, UINT msg, WPARAM, LPARAM) {
   if (msg != WM_INITDIALOG) return FALSE;
-  AttachPageTooltips(page, 1100, 1105);
-  SetFixedFont(GetDlgItem(page, 1105));
-  SendDlgItemMessageA(page, 1105, EM_LIMITTEXT, 260, 0);
+  AttachPageTooltips(page, IDC_CURSOR_MARGIN_X, IDC_PICKER_FORMAT);
+  SetFixedFont(GetDlgItem(page, IDC_PICKER_FORMAT));
+  SendDlgItemMessageA(page, IDC_PICKER_FORMAT, EM_LIMITTEXT, kPickerFormatSize, 0);
   return TRUE;
 }
 
 INT_PTR CALLBACK PalettePage(HWND page, UINT msg, WPARAM wParam, LPARAM) {
   switch (msg) {
     case WM_INITDIALOG:
-      AttachPageTooltips(page, 1120, 1127);
-      AddItems(GetDlgItem(page, 1120), {"スポイト", "コレクト"});
-      SendDlgItemMessageA(page, 1120, CB_SETCURSEL, 0, 0);
+      AttachPageTooltips(page, IDC_PALETTE_CHOICE, IDC_MUTE_BEEP);
+      AddItems(GetDlgItem(page, IDC_PALETTE_CHOICE), {"スポイト", "コレクト"});
+      SendDlgItemMessageA(page, IDC_PALETTE_CHOICE, CB_SETCURSEL, 0, 0);
       return TRUE;
     case WM_COMMAND:
-      if (LOWORD(wParam) == 1120 && HIWORD(wParam) == CBN_SELCHANGE) {
+      if (LOWORD(wParam) == IDC_PALETTE_CHOICE && HIWORD(wParam) == CBN_SELCHANGE) {
         StorePaletteFields();  // the values shown so far go to their palette
         LoadPaletteFields();
         return TRUE;
       }
-      if (LOWORD(wParam) == 1125) {
+      if (LOWORD(wParam) == IDC_PALETTE_ENABLED) {
         EnablePaletteFields();
         return TRUE;
       }
@@ -75,10 +77,10 @@ INT_PTR CALLBACK PalettePage(HWND page, UINT msg, WPARAM wParam, LPARAM) {
 
 INT_PTR CALLBACK ZoomPage(HWND page, UINT msg, WPARAM wParam, LPARAM) {
   switch (msg) {
-    case WM_INITDIALOG: AttachPageTooltips(page, 1140, 1149); return TRUE;
+    case WM_INITDIALOG: AttachPageTooltips(page, IDC_ZOOM_LEVEL, IDC_TOGGLE_FOR_ZOOM); return TRUE;
     case WM_COMMAND:
-      if (LOWORD(wParam) == 1141 || LOWORD(wParam) == 1142) {
-        Enable(page, 1143, Checked(page, 1142));
+      if (LOWORD(wParam) == IDC_ZOOM_AUTO || LOWORD(wParam) == IDC_ZOOM_FIXED) {
+        Enable(page, IDC_ZOOM_RECT, Checked(page, IDC_ZOOM_FIXED));
         return TRUE;
       }
       break;
@@ -89,20 +91,21 @@ INT_PTR CALLBACK ZoomPage(HWND page, UINT msg, WPARAM wParam, LPARAM) {
 INT_PTR CALLBACK LayeredPage(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_INITDIALOG:
-      AttachPageTooltips(page, 1160, 1163);
-      SendDlgItemMessageA(page, 1160, TBM_SETPAGESIZE, 0, 51);
-      SendDlgItemMessageA(page, 1160, TBM_SETRANGE, TRUE, MAKELPARAM(0, 255));
-      SendDlgItemMessageA(page, 1160, TBM_SETTICFREQ, 51, 0);
+      AttachPageTooltips(page, IDC_LAYERED_LEVEL, IDC_LAYERED);
+      SendDlgItemMessageA(page, IDC_LAYERED_LEVEL, TBM_SETPAGESIZE, 0, 51);
+      SendDlgItemMessageA(page, IDC_LAYERED_LEVEL, TBM_SETRANGE, TRUE, MAKELPARAM(0, 255));
+      SendDlgItemMessageA(page, IDC_LAYERED_LEVEL, TBM_SETTICFREQ, 51, 0);
       return TRUE;
     case WM_HSCROLL:
-      if (reinterpret_cast<HWND>(lParam) == GetDlgItem(page, 1160)) {
+      if (reinterpret_cast<HWND>(lParam) == GetDlgItem(page, IDC_LAYERED_LEVEL)) {
         ShowLayeredPercent();
         return TRUE;
       }
       break;
     case WM_COMMAND:
-      if (LOWORD(wParam) == 1163) {
-        for (int id : {1160, 1161, 1162}) Enable(page, id, Checked(page, 1163));
+      if (LOWORD(wParam) == IDC_LAYERED) {
+        for (int id : {IDC_LAYERED_LEVEL, IDC_LAYERED_PERCENT, IDC_LAYERED_ON_ZOOM_ONLY})
+          Enable(page, id, Checked(page, IDC_LAYERED));
         return TRUE;
       }
       break;
@@ -112,11 +115,11 @@ INT_PTR CALLBACK LayeredPage(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) 
 
 INT_PTR CALLBACK KeyPage(HWND page, UINT msg, WPARAM wParam, LPARAM) {
   switch (msg) {
-    case WM_INITDIALOG: AttachPageTooltips(page, 1200, 1208); return TRUE;
+    case WM_INITDIALOG: AttachPageTooltips(page, IDC_BIND_SPUIT, IDC_BIND_SHOW_PICKER); return TRUE;
     case WM_COMMAND: {
       // "無効" beside each control clears it; like every edit it counts on "更新".
       const int id = LOWORD(wParam);
-      if (id >= 1201 && id <= 1209 && id % 2 == 1) {
+      if (id >= IDC_UNBIND_SPUIT && id <= IDC_UNBIND_SHOW_PICKER && (id - IDC_UNBIND_SPUIT) % 2 == 0) {
         const KeyBind none = {};
         SendDlgItemMessageA(page, id - 1, KBM_SETBIND, 0, reinterpret_cast<LPARAM>(&none));
         return TRUE;
@@ -130,14 +133,14 @@ INT_PTR CALLBACK KeyPage(HWND page, UINT msg, WPARAM wParam, LPARAM) {
 INT_PTR CALLBACK OtherPage(HWND page, UINT msg, WPARAM wParam, LPARAM) {
   switch (msg) {
     case WM_INITDIALOG:
-      AttachPageTooltips(page, 1220, 1227);
-      AddItems(GetDlgItem(page, 1220), {"#%rx%gx%bx", "RGB( %rr, %gg, %bb)"});
-      SetFixedFont(GetDlgItem(page, 1220));
-      SendDlgItemMessageA(page, 1220, CB_LIMITTEXT, 70, 0);
+      AttachPageTooltips(page, IDC_SPUIT_FORMAT, IDC_NULL_MSG_ON_ZOOM);
+      AddItems(GetDlgItem(page, IDC_SPUIT_FORMAT), {"#%rx%gx%bx", "RGB( %rr, %gg, %bb)"});
+      SetFixedFont(GetDlgItem(page, IDC_SPUIT_FORMAT));
+      SendDlgItemMessageA(page, IDC_SPUIT_FORMAT, CB_LIMITTEXT, kSpuitFormatSize, 0);
       return TRUE;
     case WM_COMMAND:
-      if (LOWORD(wParam) == 1221) {
-        Enable(page, 1222, Checked(page, 1221));
+      if (LOWORD(wParam) == IDC_REALTIME_DRAW) {
+        Enable(page, IDC_REALTIME_LIMITER, Checked(page, IDC_REALTIME_DRAW));
         return TRUE;
       }
       break;

@@ -3,19 +3,20 @@
 #include <cstdio>
 #include <string>
 
-#include "config/number.h"
+#include "core/number.h"
+#include "core/range_edit.h"
+#include "resources/resource.h"
 #include "settings/page_controls.h"
 #include "settings/pages.h"
-#include "settings/range_edit.h"
 #include "settings/settings_state.h"
 
 namespace {
 
-constexpr int kEdit = 1180;
-constexpr int kAdd = 1181;
-constexpr int kModify = 1182;
-constexpr int kDelete = 1183;
-constexpr int kList = 1184;
+constexpr int kEdit = IDC_RANGE_EDIT;
+constexpr int kAdd = IDC_RANGE_ADD;
+constexpr int kModify = IDC_RANGE_MODIFY;
+constexpr int kDelete = IDC_RANGE_DELETE;
+constexpr int kList = IDC_RANGE_LIST;
 
 const char kNotOddText[] = "範囲に設定できるのは、1～101の奇数です";
 const char kTakenText[] = "既に登録されている範囲です";
@@ -58,9 +59,9 @@ void OnAdd(HWND page) {
   const std::int32_t v = EditNumber(page);
   const int r = RangeInsert(workRanges, v);
   switch (r) {
-    case -1: Tell(kNotOddText, MB_ICONWARNING); break;
-    case -2: Tell(kTakenText, MB_ICONWARNING); break;
-    case -3: ReportNoMemory(); break;
+    case kInsertNotOdd: Tell(kNotOddText, MB_ICONWARNING); break;
+    case kInsertTaken: Tell(kTakenText, MB_ICONWARNING); break;
+    case kInsertNoMemory: ReportNoMemory(); break;
     default:
       InsertRangeLine(List(page), r, v);
       SelectLine(page, r);
@@ -74,9 +75,9 @@ void OnModify(HWND page) {
   const std::int32_t v = EditNumber(page);
   const int r = RangeModify(workRanges, s, v);
   switch (r) {
-    case -1: Tell(kNotOddText, MB_ICONWARNING); break;
-    case -2: Tell(kInternalText, MB_ICONERROR); break;
-    case -3: Tell(kTakenText, MB_ICONWARNING); break;
+    case kModifyNotOdd: Tell(kNotOddText, MB_ICONWARNING); break;
+    case kModifyNoEntry: Tell(kInternalText, MB_ICONERROR); break;
+    case kModifyTaken: Tell(kTakenText, MB_ICONWARNING); break;
     default:
       SendMessageA(List(page), LB_DELETESTRING, static_cast<WPARAM>(s), 0);
       InsertRangeLine(List(page), r, v);
@@ -89,8 +90,8 @@ void OnModify(HWND page) {
 void OnDelete(HWND page) {
   const int s = Selection(page);
   switch (RangeDelete(workRanges, s)) {
-    case -1: Tell(kInternalText, MB_ICONERROR); break;
-    case -2: ReportNoMemory(); break;
+    case kDeleteNoEntry: Tell(kInternalText, MB_ICONERROR); break;
+    case kDeleteNoMemory: ReportNoMemory(); break;
     default:
       SendMessageA(List(page), LB_DELETESTRING, static_cast<WPARAM>(s), 0);
       SelectLine(page, s == workRanges.count ? s - 1 : s);

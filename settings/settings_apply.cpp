@@ -4,13 +4,14 @@
 
 #include <commctrl.h>
 
-#include "config/settings.h"
 #include "config/settings_store.h"
-#include "palette/palette_model.h"
+#include "core/apply_rules.h"
+#include "core/dialog_bindings.h"
+#include "core/palette_model.h"
+#include "core/settings.h"
 #include "picker/hook_binding.h"
 #include "picker/picker_state.h"
 #include "picker/picker_window.h"
-#include "settings/apply_rules.h"
 #include "settings/page_controls.h"
 #include "settings/settings_fill.h"
 #include "settings/settings_state.h"
@@ -21,57 +22,34 @@ const char kLockRiskText[] =
 
 namespace {
 
-void ReadPickerPage() {
-  settings.CursorMarginX = GetNumber(kPickerPage, 1100, 260);
-  settings.CursorMarginY = GetNumber(kPickerPage, 1101, 260);
-  settings.WindowMarginX = GetNumber(kPickerPage, 1102, 260);
-  settings.WindowMarginY = GetNumber(kPickerPage, 1103, 260);
-  settings.ThresholdText = GetNumber(kPickerPage, 1104, 260);
-  GetText(kPickerPage, 1105, pickerFormat, kPickerFormatSize);
+// Every plain control bound to a setting or a text; the palette fields go
+// with StorePaletteFields.
+void ReadBoundControls() {
+  for (const ControlBinding& b : kControlBindings) {
+    if (b.paletteField != nullptr) continue;
+    switch (b.kind) {
+      case ControlKind::Number: settings.*b.setting = GetNumber(b.page, b.id, b.size); break;
+      case ControlKind::Check: settings.*b.setting = GetCheck(b.page, b.id); break;
+      case ControlKind::Text: GetText(b.page, b.id, b.text, b.size); break;
+    }
+  }
 }
 
-void ReadPalettePage() {
+void ReadPalettes() {
   StorePaletteFields();
   for (int p = 0; p < kPaletteCount; ++p) palettes[p].header = workPalettes[p];
-  settings.HidePicker = GetCheck(kPalettePage, 1126);
-  settings.MuteBeep = GetCheck(kPalettePage, 1127);
-}
-
-void ReadZoomPage() {
-  settings.ZoomLevel = GetNumber(kZoomPage, 1140, 260);
-  settings.ZoomType = GetCheck(kZoomPage, 1141) ? 0 : 1;
-  settings.ZoomRect = GetNumber(kZoomPage, 1143, 260);  // also while the edit is disabled
-  SettingWord* flags[] = {&settings.DrawArrowOnZoom, &settings.DrawGridOnZoom, &settings.ShowColorOnZoom,
-                          &settings.ChangeZoomLevelByWheel, &settings.AdjustCurPosByArrow,
-                          &settings.UseToggleForZoom};
-  for (int i = 0; i < 6; ++i) *flags[i] = GetCheck(kZoomPage, 1144 + i);
-}
-
-void ReadLayeredPage() {
-  settings.LayeredLevel = static_cast<std::int32_t>(SendMessageA(PageControl(kLayeredPage, 1160), TBM_GETPOS, 0, 0));
-  settings.LayeredOnZoomOnly = GetCheck(kLayeredPage, 1162);
-  settings.Layered = GetCheck(kLayeredPage, 1163);
 }
 
 // The edited list replaces the live one; without memory for it, or without
 // a working copy to begin with, the live list stays as it was.
-void ReadRangePage() {
+void ReadRanges() {
   if (workRanges.count <= 0) return;
   if (!SetRangeList(workRanges.sizes, workRanges.count, workRanges.index)) ReportNoMemory();
 }
 
-void ReadKeyPage() {
+void ReadKeyBinds() {
   for (int slot = 0; slot < kSlotCount; ++slot)
-    SendMessageA(PageControl(kKeyPage, 1200 + 2 * slot), KBM_GETBIND, 0, reinterpret_cast<LPARAM>(&keyBinds[slot]));
-}
-
-void ReadOtherPage() {
-  GetText(kOtherPage, 1220, settings.SpuitFormat, kSpuitFormatSize);
-  SettingWord* flags[] = {&settings.RealtimeDraw,         &settings.UseLimiterForRealtimeDraw,
-                          &settings.AdjustPickerPosition, &settings.BeepOnSpuit,
-                          &settings.EnableSpuitOnSuspend, &settings.NullMsgOnShortcut,
-                          &settings.NullMsgOnZoom};
-  for (int i = 0; i < 7; ++i) *flags[i] = GetCheck(kOtherPage, 1221 + i);
+    SendMessageA(PageControl(kKeyPage, BindControl(slot)), KBM_GETBIND, 0, reinterpret_cast<LPARAM>(&keyBinds[slot]));
 }
 
 void Validate() {
@@ -82,22 +60,22 @@ void Validate() {
 
 // A bare click bound while input is swallowed would take every click.
 void CheckLockRisk() {
-  if (FirstLockRisk(keyBinds) < 0 || settings.NullMsgOnShortcut == 0) return;
+  if (FirstLockRisk(keyBinds) == kNoLockRisk || settings.NullMsgOnShortcut == 0) return;
   settings.NullMsgOnShortcut = 0;
-  SetCheck(kOtherPage, 1226, 0);
+  SetCheck(kOtherPage, IDC_NULL_MSG_ON_SHORTCUT, 0);
   MessageBoxA(SettingsFrame(), kLockRiskText, "警告", MB_ICONWARNING | MB_OK);
 }
 
 }  // namespace
 
 void ApplySettings() {
-  ReadPickerPage();
-  ReadPalettePage();
-  ReadZoomPage();
-  ReadLayeredPage();
-  ReadRangePage();
-  ReadKeyPage();
-  ReadOtherPage();
+  ReadBoundControls();
+  ReadPalettes();
+  settings.ZoomType = GetCheck(kZoomPage, IDC_ZOOM_AUTO) ? 0 : 1;
+  settings.LayeredLevel =
+      static_cast<std::int32_t>(SendMessageA(PageControl(kLayeredPage, IDC_LAYERED_LEVEL), TBM_GETPOS, 0, 0));
+  ReadRanges();
+  ReadKeyBinds();
   Validate();
   CheckLockRisk();
   SaveSettings();

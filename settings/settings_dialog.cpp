@@ -2,8 +2,7 @@
 
 #include <commctrl.h>
 
-#include "config/settings.h"
-#include "palette/palette_state.h"
+#include "core/settings.h"
 #include "palette/palette_window.h"
 #include "picker/picker_state.h"
 #include "picker/picker_window.h"
@@ -12,6 +11,7 @@
 #include "settings/pages.h"
 #include "settings/range_page.h"
 #include "settings/settings_fill.h"
+#include "shared/palette_link.h"
 
 namespace {
 

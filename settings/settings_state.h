@@ -4,11 +4,10 @@
 
 #include <windows.h>
 
-#include "palette/palette_model.h"
-#include "settings/range_edit.h"
-
-inline constexpr int kPageCount = 7;
-enum Page { kPickerPage, kPalettePage, kZoomPage, kLayeredPage, kRangePage, kKeyPage, kOtherPage };
+#include "core/dialog_bindings.h"
+#include "core/palette_model.h"
+#include "core/range_edit.h"
+#include "resources/resource.h"
 
 // The seven pages in tab order, then the frame (the main window) itself.
 extern HWND settingsPages[kPageCount + 1];
@@ -20,6 +19,8 @@ extern WorkRanges workRanges;
 
 inline HWND SettingsFrame() { return settingsPages[kPageCount]; }
 inline HWND PageControl(int page, int id) { return GetDlgItem(settingsPages[page], id); }
+// The key page's key-bind control of a slot; its 無効 button follows it.
+inline int BindControl(int slot) { return IDC_BIND_SPUIT + 2 * slot; }
 
 // A copy of the range list could not be made; shown with the frame as
 // owner and the caption "エラー".

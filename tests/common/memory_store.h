@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "config/data_store.h"
+#include "core/data_store.h"
 
 class MemoryStore : public DataStore {
  public:

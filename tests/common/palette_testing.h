@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "palette/palette_model.h"
+#include "core/palette_model.h"
 
 inline std::vector<std::uint32_t> Entries(int p) {
   const Palette& pal = palettes[p];

@@ -10,14 +10,15 @@
 #include <random>
 #include <string>
 
+#include "resources/resource.h"
 #include "test_window.h"
 #include "velun_process.h"
 
 namespace {
 
-constexpr UINT kExitCommand = 1303;
-constexpr UINT kOpenSettings = 1126;
-constexpr UINT kApply = 1002;
+constexpr UINT kExitCommand = CMD_EXIT;
+constexpr UINT kOpenSettings = 1126;  // UM_OPENSETTINGS
+constexpr UINT kApply = IDC_APPLY;
 const char* const kFiles[] = {"velun.ini", "pickfmt.dat", "palette.dat", "range.dat", "keycfg.dat"};
 
 std::string Le32(std::int32_t v) {

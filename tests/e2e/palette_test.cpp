@@ -14,13 +14,14 @@
 #include "clipboard_text.h"
 #include "desktop.h"
 #include "input.h"
+#include "resources/resource.h"
 #include "test_window.h"
 #include "velun_process.h"
 
 namespace {
 
 constexpr UINT kAddColour = 1128;
-constexpr UINT kExitCommand = 1303;
+constexpr UINT kExitCommand = CMD_EXIT;
 
 
 std::string Html(std::uint32_t c) {
@@ -230,7 +231,7 @@ TEST_F(PaletteProgramTest, AFloodOfCollectedColours) {
     if (i % 10000 != 0) continue;
     const bool shown = IsWindowVisible(picker) != FALSE;
     const DWORD posted = GetTickCount();
-    PostMessageA(main, WM_COMMAND, 1301, 0);
+    PostMessageA(main, WM_COMMAND, CMD_SHOW_PICKER, 0);
     WaitUntil([&] { return (IsWindowVisible(picker) != FALSE) != shown; }, 20000);
     slowest = std::max(slowest, GetTickCount() - posted);
   }

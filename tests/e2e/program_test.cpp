@@ -12,12 +12,13 @@
 #include "desktop.h"
 #include "input.h"
 #include "message_box_catcher.h"
+#include "resources/resource.h"
 #include "test_window.h"
 #include "velun_process.h"
 
 namespace {
 
-constexpr UINT kExitCommand = 1303;
+constexpr UINT kExitCommand = CMD_EXIT;
 
 std::string Ini(const TempDir& dir, const char* section, const char* key) {
   char value[260] = {};
@@ -119,16 +120,16 @@ TEST_F(ProgramTest, ASecondStartOpensTheSettingsOfTheFirst) {
   };
   EXPECT_EQ(focusId(), 1000) << "the tab control has the focus";
   Tap(VK_TAB);
-  EXPECT_TRUE(WaitUntil([&] { return focusId() == 1100; })) << "Tab went to " << focusId();
+  EXPECT_TRUE(WaitUntil([&] { return focusId() == IDC_CURSOR_MARGIN_X; })) << "Tab went to " << focusId();
   Tap(VK_TAB);
-  EXPECT_TRUE(WaitUntil([&] { return focusId() == 1101; }));
+  EXPECT_TRUE(WaitUntil([&] { return focusId() == IDC_CURSOR_MARGIN_Y; }));
   KeyDown(VK_SHIFT);
   Tap(VK_TAB);
   Tap(VK_TAB);
   EXPECT_TRUE(WaitUntil([&] { return focusId() == 1000; }));
   Tap(VK_TAB);
   KeyUp(VK_SHIFT);
-  EXPECT_TRUE(WaitUntil([&] { return focusId() == 1003; })) << "Shift+Tab went to " << focusId();
+  EXPECT_TRUE(WaitUntil([&] { return focusId() == IDC_CLOSE; })) << "Shift+Tab went to " << focusId();
 
   // "閉じる" hides the frame; the program goes on, the picker comes back.
   HWND close = FindWindowExA(main, nullptr, "Button", "閉じる");
@@ -251,7 +252,7 @@ std::string TextOf(HWND control) {
 TEST_F(ProgramTest, ANewCursorMarginFromTheSettingsMovesThePicker) {
   ASSERT_TRUE(PickTrayMenuItem(velun.pid(), TrayIcon(), 6));  // 設定(&C)...
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; })) << "no settings";
-  HWND margin = SettingsControl(main, 1100);
+  HWND margin = SettingsControl(main, IDC_CURSOR_MARGIN_X);
   ASSERT_NE(margin, nullptr);
   EXPECT_EQ(TextOf(margin), "20");
   // With the keyboard: the tab control has the focus, Tab goes into the
@@ -276,11 +277,11 @@ TEST_F(ProgramTest, ANewCursorMarginFromTheSettingsMovesThePicker) {
   KeyDown(VK_SHIFT);
   for (int i = 0; i < 3; ++i) Tap(VK_TAB);  // tab control, 閉じる, 更新
   KeyUp(VK_SHIFT);
-  ASSERT_TRUE(WaitUntil([&] { return GetDlgCtrlID(focus()) == 1002; })) << "更新 has the focus";
+  ASSERT_TRUE(WaitUntil([&] { return GetDlgCtrlID(focus()) == IDC_APPLY; })) << "更新 has the focus";
   Tap(VK_SPACE);
   EXPECT_TRUE(WaitUntil([&] { return Ini(velun.dir(), "ぬべら", "CursorMarginX") == "40"; }));
   Tap(VK_TAB);
-  ASSERT_TRUE(WaitUntil([&] { return GetDlgCtrlID(focus()) == 1003; }));
+  ASSERT_TRUE(WaitUntil([&] { return GetDlgCtrlID(focus()) == IDC_CLOSE; }));
   Tap(VK_SPACE);  // 閉じる
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main) && IsWindowVisible(picker); }));
 
@@ -294,7 +295,7 @@ TEST_F(ProgramTest, ANewCursorMarginFromTheSettingsMovesThePicker) {
   // Closed and opened again, the saved value is shown.
   EXPECT_EQ(velun.RunAgain(), 0u);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
-  EXPECT_EQ(TextOf(SettingsControl(main, 1100)), "40");
+  EXPECT_EQ(TextOf(SettingsControl(main, IDC_CURSOR_MARGIN_X)), "40");
 }
 
 TEST(RefusedPicker, ShowsTheFailureAndEndsInOrder) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource.h"
 #include "temp_dir.h"
 #include "velun_process.h"
 
@@ -81,7 +82,7 @@ class InstallerTest : public ::testing::Test {
   // No installation from an earlier test.
   static void Clean() {
     HWND running = FindWindowA("zq_velun", nullptr);
-    if (running != nullptr) SendMessageTimeoutA(running, WM_COMMAND, 1303, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    if (running != nullptr) SendMessageTimeoutA(running, WM_COMMAND, CMD_EXIT, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     const std::string dir = InstallDir();
     for (const char* f : {"velun.exe", "lumet.dll", "VELUN.DLL", "README.txt", "uninstall.exe"})
       DeleteFileA((dir + f).c_str());
@@ -111,7 +112,7 @@ TEST_F(InstallerTest, ASilentInstallIsForTheUserAlone) {
   PROCESS_INFORMATION velun = StartInstalled();
   ASSERT_NE(velun.hProcess, nullptr);
   ASSERT_TRUE(WaitUntil([] { return FindWindowA("zq_velun_picker", nullptr) != nullptr; }, 10000));
-  PostMessageA(FindWindowA("zq_velun", nullptr), WM_COMMAND, 1303, 0);
+  PostMessageA(FindWindowA("zq_velun", nullptr), WM_COMMAND, CMD_EXIT, 0);
   ASSERT_EQ(WaitForSingleObject(velun.hProcess, 10000), WAIT_OBJECT_0);
   CloseHandle(velun.hProcess);
   for (const char* f : kSettingsFiles) EXPECT_TRUE(Exists(dir + f)) << f;
@@ -141,7 +142,7 @@ TEST_F(InstallerTest, ASilentUninstallLeavesTheSettings) {
   ASSERT_EQ(RunToEnd(SetupCommand()), 0u);
   PROCESS_INFORMATION velun = StartInstalled();
   ASSERT_TRUE(WaitUntil([] { return FindWindowA("zq_velun_picker", nullptr) != nullptr; }, 10000));
-  PostMessageA(FindWindowA("zq_velun", nullptr), WM_COMMAND, 1303, 0);
+  PostMessageA(FindWindowA("zq_velun", nullptr), WM_COMMAND, CMD_EXIT, 0);
   ASSERT_EQ(WaitForSingleObject(velun.hProcess, 10000), WAIT_OBJECT_0);
   CloseHandle(velun.hProcess);
 

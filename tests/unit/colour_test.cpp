@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "picker/colour.h"
+#include "core/colour.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "picker/format.h"
+#include "core/format.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "palette/palette_file.h"
 #include "common/palette_testing.h"
-#include "palette/palette_model.h"
+#include "core/palette_file.h"
+#include "core/palette_model.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "common/palette_testing.h"
-#include "palette/palette_model.h"
+#include "core/palette_model.h"
 
 namespace {
 
@@ -123,13 +123,13 @@ TEST_F(PaletteModelTest, ClearingLetsTheNewestColourInAgain) {
   EXPECT_EQ(AddPaletteColor(Rgb(9, 9, 9), 1, 0), 1);
   EXPECT_EQ(changes, (std::vector<std::pair<int, PaletteChange>>{{1, PaletteChange::Cleared},
                                                                   {1, PaletteChange::Added}}));
-  EXPECT_EQ(ClearPalette(2), -1);
-  EXPECT_EQ(ClearPalette(-1), -1);
+  EXPECT_EQ(ClearPalette(2), kNoSuchPalette);
+  EXPECT_EQ(ClearPalette(-1), kNoSuchPalette);
 }
 
 TEST_F(PaletteModelTest, RefusalsChangeNothingAndTellNobody) {
-  EXPECT_EQ(AddPaletteColor(1, 2, 0), -1);
-  EXPECT_EQ(AddPaletteColor(1, -1, 1), -1);
+  EXPECT_EQ(AddPaletteColor(1, 2, 0), kNoSuchPalette);
+  EXPECT_EQ(AddPaletteColor(1, -1, 1), kNoSuchPalette);
   EXPECT_EQ(AddPaletteColor(1, 0, 1), 0) << "all-zero header: capacity 0";
   palettes[0].header = {0, 10, 10, 0, 20, 0};  // disabled
   ReallocPalettes();

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "palette/palette_text.h"
+#include "core/palette_text.h"
 
 namespace {
 

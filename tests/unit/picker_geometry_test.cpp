@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "picker/picker_geometry.h"
+#include "core/picker_geometry.h"
 
 namespace {
 

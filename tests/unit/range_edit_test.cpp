@@ -4,9 +4,10 @@
 #include <vector>
 
 #include "common/keybind_testing.h"
-#include "config/settings.h"
-#include "settings/apply_rules.h"
-#include "settings/range_edit.h"
+#include "core/apply_rules.h"
+#include "core/dialog_bindings.h"
+#include "core/range_edit.h"
+#include "core/settings.h"
 
 namespace {
 
@@ -32,8 +33,8 @@ TEST_F(RangeEditTest, InsertKeepsTheListAscendingAndDistinct) {
   EXPECT_EQ(list.index, 0) << "every change makes the first entry current";
   EXPECT_EQ(RangeInsert(list, 101), 4);
   EXPECT_EQ(RangeInsert(list, 3), 1);
-  EXPECT_EQ(RangeInsert(list, 5), -2);
-  for (std::int32_t bad : {4, 0, 103, -3, 102, -1}) EXPECT_EQ(RangeInsert(list, bad), -1) << bad;
+  EXPECT_EQ(RangeInsert(list, 5), kInsertTaken);
+  for (std::int32_t bad : {4, 0, 103, -3, 102, -1}) EXPECT_EQ(RangeInsert(list, bad), kInsertNotOdd) << bad;
   EXPECT_EQ(Sizes(), (std::vector<std::int32_t>{1, 3, 5, 7, 15, 101}));
 }
 
@@ -44,26 +45,26 @@ TEST_F(RangeEditTest, ModifyResortsAndReportsTheNewIndex) {
   list.index = 2;
   EXPECT_EQ(RangeModify(list, 1, 3), 1) << "the same value";
   EXPECT_EQ(list.index, 2) << "changes nothing, not even the current entry";
-  EXPECT_EQ(RangeModify(list, 1, 5), -3);
-  EXPECT_EQ(RangeModify(list, 3, 9), -2);
-  EXPECT_EQ(RangeModify(list, -1, 9), -2);
-  EXPECT_EQ(RangeModify(list, 1, 8), -1);
+  EXPECT_EQ(RangeModify(list, 1, 5), kModifyTaken);
+  EXPECT_EQ(RangeModify(list, 3, 9), kModifyNoEntry);
+  EXPECT_EQ(RangeModify(list, -1, 9), kModifyNoEntry);
+  EXPECT_EQ(RangeModify(list, 1, 8), kModifyNotOdd);
   EXPECT_EQ(RangeModify(list, 0, 99), 2) << "to the end";
   EXPECT_EQ(Sizes(), (std::vector<std::int32_t>{3, 5, 99}));
 }
 
 TEST_F(RangeEditTest, DeleteAndItsRefusals) {
-  EXPECT_EQ(RangeDelete(list, 3), -1);
-  EXPECT_EQ(RangeDelete(list, -1), -1);
-  EXPECT_EQ(RangeDelete(list, 1), 0);
+  EXPECT_EQ(RangeDelete(list, 3), kDeleteNoEntry);
+  EXPECT_EQ(RangeDelete(list, -1), kDeleteNoEntry);
+  EXPECT_EQ(RangeDelete(list, 1), kDeleted);
   EXPECT_EQ(Sizes(), (std::vector<std::int32_t>{1, 15}));
   EXPECT_EQ(list.index, 0);
 }
 
 TEST_F(RangeEditTest, WithoutMemoryNothingIsLost) {
   rangeAllocate = NoMemory;
-  EXPECT_EQ(RangeInsert(list, 7), -3);
-  EXPECT_EQ(RangeDelete(list, 1), -2);
+  EXPECT_EQ(RangeInsert(list, 7), kInsertNoMemory);
+  EXPECT_EQ(RangeDelete(list, 1), kDeleteNoMemory);
   EXPECT_EQ(Sizes(), (std::vector<std::int32_t>{1, 5, 15}));
   EXPECT_EQ(list.index, 2);
   WorkRanges copy = {};
@@ -78,6 +79,22 @@ TEST_F(RangeEditTest, WithoutMemoryNothingIsLost) {
   EXPECT_EQ(rangeSizes[2], 15);
   rangeAllocate = std::malloc;
   FreeRangeList();
+}
+
+// What a number of the dialog falls back to lies within its limits, and
+// a setting it binds has a default in the settings table to fall back to.
+TEST(ApplyRules, EveryNumberFallsBackInsideItsLimits) {
+  for (const ControlBinding& b : kControlBindings) {
+    if (b.kind != ControlKind::Number) continue;
+    std::int32_t fallback = b.paletteFallback;
+    if (b.setting != nullptr) {
+      bool known = false;
+      for (const SettingDef& d : kSettingsTable) known = known || d.field == b.setting;
+      EXPECT_TRUE(known) << b.id;
+      fallback = DefaultOf(b.setting);
+    }
+    EXPECT_TRUE(fallback >= b.min && fallback <= b.max) << b.id;
+  }
 }
 
 // Apply's range check: only the numbers the dialog's edits set.
@@ -127,13 +144,13 @@ TEST(ApplyRules, OutOfRangeValuesGetTheirDefaults) {
 
 TEST(ApplyRules, OnlyBareClicksAreLockRisks) {
   KeyBind binds[kSlotCount] = {};
-  EXPECT_EQ(FirstLockRisk(binds), -1);
+  EXPECT_EQ(FirstLockRisk(binds), kNoLockRisk);
   binds[2] = Bind(kBindLeftClick, 1);  // shift + click
   binds[3] = Bind(kBindLeftDoubleClick);
   binds[4] = Bind(519);  // middle button
-  EXPECT_EQ(FirstLockRisk(binds), -1);
+  EXPECT_EQ(FirstLockRisk(binds), kNoLockRisk);
   binds[1] = Bind(kBindRightClick, 0, 0, 0, 1);  // with the left held
-  EXPECT_EQ(FirstLockRisk(binds), -1);
+  EXPECT_EQ(FirstLockRisk(binds), kNoLockRisk);
   binds[4] = Bind(kBindRightClick);
   EXPECT_EQ(FirstLockRisk(binds), 4);
   binds[0] = Bind(kBindLeftClick);

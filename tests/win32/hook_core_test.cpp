@@ -8,14 +8,14 @@
 #include <cstring>
 #include <vector>
 
-#include "picker/hook_binding.h"
-#include "config/settings.h"
 #include "common/keybind_testing.h"
+#include "core/settings.h"
 #include "hookcore/hook_messages.h"
 #include "hookcore/velun_core.h"
 #include "input.h"
 #include "message_recorder.h"
 #include "module_info.h"
+#include "picker/hook_binding.h"
 #include "test_window.h"
 
 namespace {

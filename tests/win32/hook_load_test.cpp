@@ -12,13 +12,13 @@
 #include <cstdlib>
 #include <vector>
 
-#include "config/settings.h"
+#include "core/palette_model.h"
+#include "core/settings.h"
 #include "gdi_handles.h"
 #include "input.h"
-#include "palette/palette_model.h"
-#include "palette/palette_state.h"
 #include "picker/picker_state.h"
 #include "picker_fixture.h"
+#include "shared/palette_link.h"
 #include "test_window.h"
 
 namespace {

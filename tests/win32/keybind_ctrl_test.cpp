@@ -6,9 +6,10 @@
 
 #include "common/keybind_testing.h"
 #include "input.h"
-#include "module_info.h"
 #include "keybind/keybind.h"
 #include "keybind/lumet.h"
+#include "module_info.h"
+#include "resources/resource.h"
 #include "test_window.h"
 
 namespace {
@@ -31,7 +32,7 @@ class KeyBindCtrlTest : public ::testing::Test {
     host = CreateWindowExA(0, kHostClass, "keybind", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
                            320, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ctrl = CreateWindowExA(0, "zq_keybind", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10, 220,
-                           24, host, reinterpret_cast<HMENU>(1200), GetModuleHandleA(nullptr),
+                           24, host, reinterpret_cast<HMENU>(IDC_BIND_SPUIT), GetModuleHandleA(nullptr),
                            nullptr);
     other = CreateWindowExA(0, "BUTTON", "other", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 60, 80,
                             24, host, reinterpret_cast<HMENU>(1), GetModuleHandleA(nullptr),

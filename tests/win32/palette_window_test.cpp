@@ -11,18 +11,19 @@
 
 #include "clipboard_text.h"
 #include "common/memory_store.h"
-#include "config/settings.h"
-#include "config/settings_file.h"
+#include "core/palette_model.h"
+#include "core/settings.h"
+#include "core/settings_file.h"
 #include "input.h"
 #include "memory_canvas.h"
 #include "message_box_catcher.h"
-#include "program_fixture.h"
 #include "palette/palette_copy.h"
 #include "palette/palette_list.h"
-#include "palette/palette_model.h"
 #include "palette/palette_state.h"
 #include "palette/palette_window.h"
+#include "program_fixture.h"
 #include "resources/program_module.h"
+#include "resources/resource.h"
 #include "test_window.h"
 
 namespace {
@@ -70,7 +71,7 @@ class PaletteWindowTest : public ::testing::Test {
   int Items() const { return static_cast<int>(SendMessageA(paletteList, LB_GETCOUNT, 0, 0)); }
   void Select(int i) {
     SendMessageA(paletteList, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
-    SendMessageA(paletteWindow, WM_COMMAND, MAKEWPARAM(1051, LBN_SELCHANGE), reinterpret_cast<LPARAM>(paletteList));
+    SendMessageA(paletteWindow, WM_COMMAND, MAKEWPARAM(IDC_PALETTE_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(paletteList));
   }
 };
 
@@ -84,7 +85,7 @@ TEST_F(PaletteWindowTest, CreatedHiddenWithItsControlsWhereTheSettingsSay) {
   EXPECT_EQ(r.bottom - r.top, 400);
   EXPECT_FALSE(GetWindowLongA(paletteWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
-  EXPECT_EQ(GetDlgItem(paletteWindow, 1050), paletteTab);
+  EXPECT_EQ(GetDlgItem(paletteWindow, IDC_PALETTE_TAB), paletteTab);
   EXPECT_EQ(SendMessageA(paletteTab, TCM_GETITEMCOUNT, 0, 0), 2);
   char tab[32] = {};
   TCITEMA item = {};
@@ -94,11 +95,11 @@ TEST_F(PaletteWindowTest, CreatedHiddenWithItsControlsWhereTheSettingsSay) {
   SendMessageA(paletteTab, TCM_GETITEMA, 1, reinterpret_cast<LPARAM>(&item));
   EXPECT_STREQ(tab, "コレクト");
   EXPECT_EQ(SendMessageA(paletteTab, TCM_GETCURSEL, 0, 0), 0);
-  EXPECT_EQ(GetDlgItem(paletteTab, 1051), paletteList) << "the list is the tab control's child";
+  EXPECT_EQ(GetDlgItem(paletteTab, IDC_PALETTE_LIST), paletteList) << "the list is the tab control's child";
   const LONG style = GetWindowLongA(paletteList, GWL_STYLE);
   EXPECT_EQ(style & (LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL),
             LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL);
-  EXPECT_EQ(GetDlgItem(paletteWindow, 1052), paletteStatus);
+  EXPECT_EQ(GetDlgItem(paletteWindow, IDC_PALETTE_STATUS), paletteStatus);
   int parts[4] = {};
   EXPECT_EQ(SendMessageA(paletteStatus, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(parts)), 3);
   RECT list, client;
@@ -115,21 +116,21 @@ TEST_F(PaletteWindowTest, MenuStatesFollowTheSettingsAndTheSelection) {
   Show();
   HMENU functions = GetSubMenu(GetMenu(paletteWindow), 0);
   SendMessageA(paletteWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(functions), 0);
-  EXPECT_TRUE(GetMenuState(functions, 1344, MF_BYCOMMAND) & MF_GRAYED) << "nothing selected";
-  EXPECT_TRUE(GetMenuState(functions, 1342, MF_BYCOMMAND) & MF_CHECKED) << "Notation 1";
-  EXPECT_FALSE(GetMenuState(functions, 1341, MF_BYCOMMAND) & MF_CHECKED);
-  EXPECT_TRUE(GetMenuState(functions, 1345, MF_BYCOMMAND) & MF_CHECKED) << "NotationSpuit 0";
-  EXPECT_FALSE(GetMenuState(functions, 1343, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_TRUE(GetMenuState(functions, CMD_PALETTE_COPY, MF_BYCOMMAND) & MF_GRAYED) << "nothing selected";
+  EXPECT_TRUE(GetMenuState(functions, CMD_PALETTE_HEX, MF_BYCOMMAND) & MF_CHECKED) << "Notation 1";
+  EXPECT_FALSE(GetMenuState(functions, CMD_PALETTE_DECIMAL, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_TRUE(GetMenuState(functions, CMD_PALETTE_COPY_HTML, MF_BYCOMMAND) & MF_CHECKED) << "NotationSpuit 0";
+  EXPECT_FALSE(GetMenuState(functions, CMD_PALETTE_TOPMOST, MF_BYCOMMAND) & MF_CHECKED);
   settings.Notation = 0;
   settings.NotationSpuit = 1;
   settings.TopMost = 1;
   Select(0);
   SendMessageA(paletteWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(functions), 0);
-  EXPECT_FALSE(GetMenuState(functions, 1344, MF_BYCOMMAND) & MF_GRAYED);
-  EXPECT_TRUE(GetMenuState(functions, 1341, MF_BYCOMMAND) & MF_CHECKED);
-  EXPECT_FALSE(GetMenuState(functions, 1342, MF_BYCOMMAND) & MF_CHECKED);
-  EXPECT_TRUE(GetMenuState(functions, 1346, MF_BYCOMMAND) & MF_CHECKED);
-  EXPECT_TRUE(GetMenuState(functions, 1343, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_FALSE(GetMenuState(functions, CMD_PALETTE_COPY, MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_TRUE(GetMenuState(functions, CMD_PALETTE_DECIMAL, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_FALSE(GetMenuState(functions, CMD_PALETTE_HEX, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_TRUE(GetMenuState(functions, CMD_PALETTE_COPY_SPUIT, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_TRUE(GetMenuState(functions, CMD_PALETTE_TOPMOST, MF_BYCOMMAND) & MF_CHECKED);
 }
 
 TEST_F(PaletteWindowTest, ShownListAndStatusFollowThePalette) {
@@ -149,8 +150,8 @@ TEST_F(PaletteWindowTest, ShownListAndStatusFollowThePalette) {
 
   // A spuit while the collect palette is shown leaves the list alone.
   SendMessageA(paletteTab, TCM_SETCURSEL, 1, 0);
-  NMHDR change = {paletteTab, 1050, static_cast<UINT>(TCN_SELCHANGE)};
-  SendMessageA(paletteWindow, WM_NOTIFY, 1050, reinterpret_cast<LPARAM>(&change));
+  NMHDR change = {paletteTab, IDC_PALETTE_TAB, static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageA(paletteWindow, WM_NOTIFY, IDC_PALETTE_TAB, reinterpret_cast<LPARAM>(&change));
   EXPECT_EQ(Items(), 0);
   EXPECT_EQ(Status(1), "0/200");
   EXPECT_EQ(Status(2), "無効");
@@ -239,22 +240,22 @@ TEST_F(PaletteWindowTest, EnterCopiesTheSelectedColour) {
   settings.NotationSpuit = 1;
   std::strcpy(settings.SpuitFormat, "RGB( %rr, %gg, %bb)");
   Select(0);
-  SendMessageA(paletteWindow, WM_COMMAND, 1344, 0);
+  SendMessageA(paletteWindow, WM_COMMAND, CMD_PALETTE_COPY, 0);
   EXPECT_EQ(ClipboardText(), "RGB( 1, 2, 3)");
   settings.SpuitFormat[0] = '\0';
-  SendMessageA(paletteWindow, WM_COMMAND, 1344, 0);
+  SendMessageA(paletteWindow, WM_COMMAND, CMD_PALETTE_COPY, 0);
   EXPECT_EQ(Status(0), "フォーマットが空です");
   EXPECT_EQ(ClipboardText(), "RGB( 1, 2, 3)");
 
   // A double click copies too.
   settings.NotationSpuit = 0;
-  SendMessageA(paletteWindow, WM_COMMAND, MAKEWPARAM(1051, LBN_DBLCLK), reinterpret_cast<LPARAM>(paletteList));
+  SendMessageA(paletteWindow, WM_COMMAND, MAKEWPARAM(IDC_PALETTE_LIST, LBN_DBLCLK), reinterpret_cast<LPARAM>(paletteList));
   EXPECT_EQ(ClipboardText(), "#010203");
 
   // Without a selection the copy fails and says so.
   SendMessageA(paletteList, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
   MessageBoxCatcher boxes;
-  SendMessageA(paletteWindow, WM_COMMAND, 1344, 0);
+  SendMessageA(paletteWindow, WM_COMMAND, CMD_PALETTE_COPY, 0);
   ASSERT_EQ(boxes.boxes().size(), 1u);
   EXPECT_EQ(boxes.boxes()[0].text, "クリップボードへの転送に失敗しました");
   EXPECT_EQ(boxes.boxes()[0].caption, "エラー");
@@ -270,9 +271,9 @@ TEST_F(PaletteWindowTest, CloseHidesAndForgetsTheWish) {
   EXPECT_EQ(paletteShown, 0);
   // The menu's 閉じる does the same; 設定を開く asks the shell for page 1.
   Show();
-  SendMessageA(paletteWindow, WM_COMMAND, 1303, 0);
+  SendMessageA(paletteWindow, WM_COMMAND, CMD_PALETTE_CLOSE, 0);
   EXPECT_FALSE(IsWindowVisible(paletteWindow));
-  SendMessageA(paletteWindow, WM_COMMAND, 1347, 0);
+  SendMessageA(paletteWindow, WM_COMMAND, CMD_PALETTE_SETTINGS, 0);
   EXPECT_EQ(openedPage, 1);
 }
 
@@ -295,7 +296,7 @@ class ItemCanvas {
   void Draw(int index, bool selected) {
     DRAWITEMSTRUCT item = {};
     item.CtlType = ODT_LISTBOX;
-    item.CtlID = 1051;
+    item.CtlID = IDC_PALETTE_LIST;
     item.itemID = static_cast<UINT>(index);
     item.itemState = selected ? ODS_SELECTED : 0;
     item.hDC = canvas_.dc();

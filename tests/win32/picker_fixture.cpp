@@ -3,15 +3,15 @@
 #include <cstring>
 
 #include "common/memory_store.h"
-#include "config/settings.h"
-#include "config/settings_file.h"
+#include "core/palette_model.h"
+#include "core/settings.h"
+#include "core/settings_file.h"
 #include "input.h"
-#include "palette/palette_model.h"
-#include "palette/palette_state.h"
-#include "picker_harness.h"
 #include "picker/picker_state.h"
 #include "picker/picker_window.h"
+#include "picker_harness.h"
 #include "resources/program_module.h"
+#include "shared/palette_link.h"
 
 std::atomic<int> PickerFixture::failures{0};
 std::atomic<int> PickerFixture::shortcutCount{0};

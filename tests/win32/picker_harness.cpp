@@ -1,6 +1,6 @@
 #include "picker_harness.h"
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "picker/picker_state.h"
 #include "picker/picker_window.h"
 

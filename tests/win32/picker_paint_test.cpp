@@ -4,11 +4,11 @@
 
 #include <cstring>
 
-#include "config/settings.h"
-#include "picker/colour.h"
+#include "core/colour.h"
+#include "core/settings.h"
+#include "memory_canvas.h"
 #include "picker/picker_paint.h"
 #include "picker/picker_state.h"
-#include "memory_canvas.h"
 #include "test_window.h"
 
 namespace {

@@ -6,16 +6,17 @@
 
 #include <cstring>
 
-#include "config/settings.h"
+#include "core/colour.h"
+#include "core/palette_model.h"
+#include "core/settings.h"
 #include "hookcore/hook_messages.h"
 #include "input.h"
 #include "message_recorder.h"
-#include "palette/palette_model.h"
-#include "palette/palette_state.h"
-#include "picker/colour.h"
 #include "picker/picker_state.h"
 #include "picker/picker_window.h"
 #include "picker_fixture.h"
+#include "resources/resource.h"
+#include "shared/palette_link.h"
 #include "test_window.h"
 
 namespace {
@@ -182,7 +183,7 @@ TEST_F(PickerTest, LockedPickerStaysAndComesBackToTheCursor) {
   EXPECT_EQ(pickerLocked, 0);
   // Command 1321 unlocks too.
   SetPickerLock(1);
-  SendMessageA(pickerWindow, WM_COMMAND, 1321, 0);
+  SendMessageA(pickerWindow, WM_COMMAND, CMD_UNLOCK, 0);
   EXPECT_EQ(pickerLocked, 0);
 }
 

@@ -5,11 +5,11 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
-#include "config/settings.h"
 #include "config/settings_store.h"
+#include "core/palette_model.h"
+#include "core/settings.h"
 #include "input.h"
 #include "keybind/keybind.h"
-#include "palette/palette_model.h"
 #include "resources/program_module.h"
 
 void ProgramFixture::SetUp() {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "picker/colour.h"
+#include "core/colour.h"
 #include "picker/sample.h"
 #include "screen_reference.h"
 #include "test_window.h"

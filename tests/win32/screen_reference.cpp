@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "picker/colour.h"
+#include "core/colour.h"
 
 std::uint32_t ReferenceSample(int x, int y, int size) {
   if (size <= 0) return kSampleFallback;

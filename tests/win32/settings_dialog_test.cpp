@@ -15,17 +15,18 @@
 
 #include "app/app_state.h"
 #include "app/tray.h"
-#include "config/settings_file.h"
 #include "common/keybind_testing.h"
-#include "config/settings.h"
 #include "config/settings_store.h"
-#include "hookcore/velun_core.h"
+#include "core/palette_model.h"
+#include "core/settings.h"
+#include "core/settings_file.h"
 #include "gdi_handles.h"
+#include "hookcore/velun_core.h"
 #include "input.h"
 #include "message_box_catcher.h"
-#include "palette/palette_model.h"
 #include "picker/picker_state.h"
 #include "program_fixture.h"
+#include "resources/resource.h"
 #include "settings/settings_dialog.h"
 
 namespace {
@@ -62,11 +63,11 @@ class SettingsDialogTest : public ProgramFixture {
     Pump(100);
   }
   void Apply() {
-    SendMessageA(mainWindow, WM_COMMAND, IDC_APPLY_ID, 0);
+    SendMessageA(mainWindow, WM_COMMAND, IDC_APPLY, 0);
     Pump(50);
   }
   void Close() {
-    SendMessageA(mainWindow, WM_COMMAND, 1003, 0);
+    SendMessageA(mainWindow, WM_COMMAND, IDC_CLOSE, 0);
     Pump(50);
   }
   void Focus(int page, int id) {
@@ -76,7 +77,6 @@ class SettingsDialogTest : public ProgramFixture {
     SetFocus(Control(page, id));
     Pump(50);
   }
-  static constexpr int IDC_APPLY_ID = 1002;
 };
 
 // A page's tooltip window: owned by the frame (a child owns no window), it
@@ -112,6 +112,29 @@ std::string TipOf(HWND tips, HWND page, int id) {
   return text;
 }
 
+// Every plain control of every page (an edit, a check box, an editable
+// combo box) is bound once by the table, on its own page, and every row of
+// the table names a control of its page. The range page's edit belongs to
+// the range editor.
+TEST_F(SettingsDialogTest, EveryPlainControlIsBoundOnce) {
+  StartProgram();
+  for (int page = 0; page < kPageCount; ++page) {
+    for (HWND c = GetWindow(settingsPages[page], GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+      char cls[32] = {};
+      GetClassNameA(c, cls, sizeof cls);
+      const LONG style = GetWindowLongA(c, GWL_STYLE);
+      const bool plain = (lstrcmpiA(cls, "Edit") == 0 && page != kRangePage) ||
+                         (lstrcmpiA(cls, "Button") == 0 && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX) ||
+                         (lstrcmpiA(cls, "ComboBox") == 0 && (style & 3) == CBS_DROPDOWN);
+      if (!plain) continue;
+      int rows = 0;
+      for (const ControlBinding& b : kControlBindings) rows += b.page == page && b.id == GetDlgCtrlID(c);
+      EXPECT_EQ(rows, 1) << "page " << page << ", control " << GetDlgCtrlID(c);
+    }
+  }
+  for (const ControlBinding& b : kControlBindings) EXPECT_NE(Control(b.page, b.id), nullptr) << b.id;
+}
+
 TEST_F(SettingsDialogTest, TooltipsComeFromTheStringsOfTheControlIds) {
   StartProgram();
   const int counts[kPageCount] = {6, 8, 10, 4, 5, 9, 8};
@@ -121,18 +144,18 @@ TEST_F(SettingsDialogTest, TooltipsComeFromTheStringsOfTheControlIds) {
     EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), counts[page]) << page;
   }
   HWND layered = settingsPages[kLayeredPage];
-  EXPECT_EQ(TipOf(TooltipsOf(layered), layered, 1163), "ピッカーを透過ウィンドウにします");
-  EXPECT_EQ(TipOf(TooltipsOf(layered), layered, 1162), "") << "a tool without a tip";
+  EXPECT_EQ(TipOf(TooltipsOf(layered), layered, IDC_LAYERED), "ピッカーを透過ウィンドウにします");
+  EXPECT_EQ(TipOf(TooltipsOf(layered), layered, IDC_LAYERED_ON_ZOOM_ONLY), "") << "a tool without a tip";
   // A long tip, with its line break: as much of it as the tooltip hands
   // back (80 bytes).
   const std::string tip = "ピッカーをリアルタイムに描画します\n画面の変化に対応できるようになりますが重くなります";
   HWND other = settingsPages[kOtherPage];
-  const std::string shown = TipOf(TooltipsOf(other), other, 1221);
+  const std::string shown = TipOf(TooltipsOf(other), other, IDC_REALTIME_DRAW);
   EXPECT_GE(shown.size(), 60u);
   EXPECT_EQ(tip.compare(0, shown.size(), shown), 0) << shown;
   HWND keys = settingsPages[kKeyPage];
-  EXPECT_EQ(TipOf(TooltipsOf(keys), keys, 1209), "<no tool>");
-  EXPECT_EQ(TipOf(TooltipsOf(keys), keys, 1201), "");
+  EXPECT_EQ(TipOf(TooltipsOf(keys), keys, IDC_UNBIND_SHOW_PICKER), "<no tool>");
+  EXPECT_EQ(TipOf(TooltipsOf(keys), keys, IDC_UNBIND_SPUIT), "");
 }
 
 TEST_F(SettingsDialogTest, OpensFilledOnTheAskedPageAndOnlyOnce) {
@@ -146,34 +169,34 @@ TEST_F(SettingsDialogTest, OpensFilledOnTheAskedPageAndOnlyOnce) {
   EXPECT_EQ(__GetVelunCore(), 0) << "the hook core is released";
 
   // The map: the defaults as the controls show them.
-  EXPECT_EQ(Text(kPickerPage, 1100), "20");
-  EXPECT_EQ(Text(kPickerPage, 1104), "428");
-  EXPECT_EQ(Text(kPickerPage, 1105), std::string(pickerFormat));
-  EXPECT_EQ(SendMessageA(Control(kPalettePage, 1120), CB_GETCURSEL, 0, 0), 0);
-  EXPECT_EQ(Text(kPalettePage, 1121), "10");
-  EXPECT_TRUE(Checked(kPalettePage, 1125));
-  EXPECT_FALSE(Enabled(kPalettePage, 1123)) << "the spuit palette has no threshold";
-  EXPECT_TRUE(Enabled(kPalettePage, 1124));
-  EXPECT_EQ(Text(kZoomPage, 1140), "8");
-  EXPECT_TRUE(Checked(kZoomPage, 1141));
-  EXPECT_FALSE(Enabled(kZoomPage, 1143));
-  EXPECT_TRUE(Checked(kZoomPage, 1144));
-  EXPECT_FALSE(Checked(kZoomPage, 1149));
-  EXPECT_EQ(Text(kLayeredPage, 1161), "0%");
-  EXPECT_EQ(SendMessageA(Control(kRangePage, 1184), LB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(Text(kPickerPage, IDC_CURSOR_MARGIN_X), "20");
+  EXPECT_EQ(Text(kPickerPage, IDC_THRESHOLD_TEXT), "428");
+  EXPECT_EQ(Text(kPickerPage, IDC_PICKER_FORMAT), std::string(pickerFormat));
+  EXPECT_EQ(SendMessageA(Control(kPalettePage, IDC_PALETTE_CHOICE), CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(Text(kPalettePage, IDC_PALETTE_CAPACITY), "10");
+  EXPECT_TRUE(Checked(kPalettePage, IDC_PALETTE_ENABLED));
+  EXPECT_FALSE(Enabled(kPalettePage, IDC_PALETTE_THRESHOLD)) << "the spuit palette has no threshold";
+  EXPECT_TRUE(Enabled(kPalettePage, IDC_PALETTE_ITEM_HEIGHT));
+  EXPECT_EQ(Text(kZoomPage, IDC_ZOOM_LEVEL), "8");
+  EXPECT_TRUE(Checked(kZoomPage, IDC_ZOOM_AUTO));
+  EXPECT_FALSE(Enabled(kZoomPage, IDC_ZOOM_RECT));
+  EXPECT_TRUE(Checked(kZoomPage, IDC_DRAW_ARROW_ON_ZOOM));
+  EXPECT_FALSE(Checked(kZoomPage, IDC_TOGGLE_FOR_ZOOM));
+  EXPECT_EQ(Text(kLayeredPage, IDC_LAYERED_PERCENT), "0%");
+  EXPECT_EQ(SendMessageA(Control(kRangePage, IDC_RANGE_LIST), LB_GETCOUNT, 0, 0), 3);
   char line[32] = {};
-  SendMessageA(Control(kRangePage, 1184), LB_GETTEXT, 2, reinterpret_cast<LPARAM>(line));
+  SendMessageA(Control(kRangePage, IDC_RANGE_LIST), LB_GETTEXT, 2, reinterpret_cast<LPARAM>(line));
   EXPECT_STREQ(line, "15 ピクセル");
-  for (int id : {1181, 1182, 1183}) EXPECT_FALSE(Enabled(kRangePage, id)) << id;
+  for (int id : {IDC_RANGE_ADD, IDC_RANGE_MODIFY, IDC_RANGE_DELETE}) EXPECT_FALSE(Enabled(kRangePage, id)) << id;
   KeyBind b = {};
-  SendMessageA(Control(kKeyPage, 1204), KBM_GETBIND, 0, reinterpret_cast<LPARAM>(&b));
+  SendMessageA(Control(kKeyPage, IDC_BIND_LOCK), KBM_GETBIND, 0, reinterpret_cast<LPARAM>(&b));
   EXPECT_EQ(b, Bind(VK_F2, 0, 0, 1));
-  EXPECT_EQ(Text(kOtherPage, 1220), "#%rx%gx%bx");
-  EXPECT_TRUE(Checked(kOtherPage, 1221));
-  EXPECT_TRUE(Enabled(kOtherPage, 1222));
+  EXPECT_EQ(Text(kOtherPage, IDC_SPUIT_FORMAT), "#%rx%gx%bx");
+  EXPECT_TRUE(Checked(kOtherPage, IDC_REALTIME_DRAW));
+  EXPECT_TRUE(Enabled(kOtherPage, IDC_REALTIME_LIMITER));
 
   // A second request changes nothing, not even the focus.
-  SetFocus(Control(kPickerPage, 1100));
+  SetFocus(Control(kPickerPage, IDC_CURSOR_MARGIN_X));
   HWND focus = GetFocus();
   Open(0);
   EXPECT_EQ(SendMessageA(settingsTab, TCM_GETCURSEL, 0, 0), 1);
@@ -190,12 +213,12 @@ TEST_F(SettingsDialogTest, OpensFilledOnTheAskedPageAndOnlyOnce) {
 TEST_F(SettingsDialogTest, ApplyValidatesButLeavesTheTypedText) {
   StartProgram();
   Open();
-  SetText(kPickerPage, 1101, "0");
-  SetText(kPickerPage, 1103, "0");
-  SetText(kPickerPage, 1104, "767");
-  SetText(kZoomPage, 1140, "abc");
-  SetText(kZoomPage, 1143, "39");  // checked while radio 1141 is selected
-  SetText(kPickerPage, 1100, "  35xyz");
+  SetText(kPickerPage, IDC_CURSOR_MARGIN_Y, "0");
+  SetText(kPickerPage, IDC_WINDOW_MARGIN_Y, "0");
+  SetText(kPickerPage, IDC_THRESHOLD_TEXT, "767");
+  SetText(kZoomPage, IDC_ZOOM_LEVEL, "abc");
+  SetText(kZoomPage, IDC_ZOOM_RECT, "39");  // checked while radio IDC_ZOOM_AUTO is selected
+  SetText(kPickerPage, IDC_CURSOR_MARGIN_X, "  35xyz");
   Apply();
   EXPECT_EQ(settings.CursorMarginY, 10);
   EXPECT_EQ(settings.WindowMarginY, 0);
@@ -203,17 +226,17 @@ TEST_F(SettingsDialogTest, ApplyValidatesButLeavesTheTypedText) {
   EXPECT_EQ(settings.ZoomLevel, 8);
   EXPECT_EQ(settings.ZoomRect, 80);
   EXPECT_EQ(settings.CursorMarginX, 35);
-  EXPECT_EQ(Text(kPickerPage, 1101), "0") << "the edits keep what was typed";
-  EXPECT_EQ(Text(kPickerPage, 1104), "767");
-  EXPECT_EQ(Text(kZoomPage, 1140), "abc");
+  EXPECT_EQ(Text(kPickerPage, IDC_CURSOR_MARGIN_Y), "0") << "the edits keep what was typed";
+  EXPECT_EQ(Text(kPickerPage, IDC_THRESHOLD_TEXT), "767");
+  EXPECT_EQ(Text(kZoomPage, IDC_ZOOM_LEVEL), "abc");
   EXPECT_EQ(Ini(dir, "ぬべら", "CursorMarginY"), "10");
   EXPECT_EQ(Ini(dir, "ぬべら", "WindowMarginY"), "0");
   EXPECT_EQ(Ini(dir, "ぬべら", "CursorMarginX"), "35");
   // Reopened, the corrected values are shown.
   Close();
   Open();
-  EXPECT_EQ(Text(kPickerPage, 1101), "10");
-  EXPECT_EQ(Text(kZoomPage, 1143), "80");
+  EXPECT_EQ(Text(kPickerPage, IDC_CURSOR_MARGIN_Y), "10");
+  EXPECT_EQ(Text(kZoomPage, IDC_ZOOM_RECT), "80");
 }
 
 // Settings the dialog does not show keep a hand-edited value through apply.
@@ -236,27 +259,27 @@ TEST_F(SettingsDialogTest, ApplyLeavesUnshownSettingsAlone) {
 TEST_F(SettingsDialogTest, PaletteFieldsFollowTheComboBox) {
   StartProgram();
   Open(1);
-  SetText(kPalettePage, 1121, "20");
-  HWND combo = Control(kPalettePage, 1120);
+  SetText(kPalettePage, IDC_PALETTE_CAPACITY, "20");
+  HWND combo = Control(kPalettePage, IDC_PALETTE_CHOICE);
   SendMessageA(combo, CB_SETCURSEL, 1, 0);
-  SendMessageA(settingsPages[kPalettePage], WM_COMMAND, MAKEWPARAM(1120, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-  EXPECT_EQ(Text(kPalettePage, 1121), "200") << "the collect palette's";
-  EXPECT_FALSE(Checked(kPalettePage, 1125));
-  for (int id = 1121; id <= 1124; ++id) EXPECT_FALSE(Enabled(kPalettePage, id)) << id;
-  Check(kPalettePage, 1125, true);
-  Click(kPalettePage, 1125);
-  for (int id = 1121; id <= 1124; ++id) EXPECT_TRUE(Enabled(kPalettePage, id)) << "all four for コレクト " << id;
-  SetText(kPalettePage, 1121, "1001");
+  SendMessageA(settingsPages[kPalettePage], WM_COMMAND, MAKEWPARAM(IDC_PALETTE_CHOICE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  EXPECT_EQ(Text(kPalettePage, IDC_PALETTE_CAPACITY), "200") << "the collect palette's";
+  EXPECT_FALSE(Checked(kPalettePage, IDC_PALETTE_ENABLED));
+  for (int id = IDC_PALETTE_CAPACITY; id <= IDC_PALETTE_ITEM_HEIGHT; ++id) EXPECT_FALSE(Enabled(kPalettePage, id)) << id;
+  Check(kPalettePage, IDC_PALETTE_ENABLED, true);
+  Click(kPalettePage, IDC_PALETTE_ENABLED);
+  for (int id = IDC_PALETTE_CAPACITY; id <= IDC_PALETTE_ITEM_HEIGHT; ++id) EXPECT_TRUE(Enabled(kPalettePage, id)) << "all four for コレクト " << id;
+  SetText(kPalettePage, IDC_PALETTE_CAPACITY, "1001");
   SendMessageA(combo, CB_SETCURSEL, 0, 0);
-  SendMessageA(settingsPages[kPalettePage], WM_COMMAND, MAKEWPARAM(1120, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-  EXPECT_EQ(Text(kPalettePage, 1121), "20") << "palette 0's edit came back";
-  Check(kPalettePage, 1125, false);
-  Click(kPalettePage, 1125);
-  for (int id = 1121; id <= 1124; ++id) EXPECT_FALSE(Enabled(kPalettePage, id)) << id;
-  Check(kPalettePage, 1125, true);
-  Click(kPalettePage, 1125);
-  EXPECT_TRUE(Enabled(kPalettePage, 1121));
-  EXPECT_FALSE(Enabled(kPalettePage, 1123)) << "never for スポイト";
+  SendMessageA(settingsPages[kPalettePage], WM_COMMAND, MAKEWPARAM(IDC_PALETTE_CHOICE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  EXPECT_EQ(Text(kPalettePage, IDC_PALETTE_CAPACITY), "20") << "palette 0's edit came back";
+  Check(kPalettePage, IDC_PALETTE_ENABLED, false);
+  Click(kPalettePage, IDC_PALETTE_ENABLED);
+  for (int id = IDC_PALETTE_CAPACITY; id <= IDC_PALETTE_ITEM_HEIGHT; ++id) EXPECT_FALSE(Enabled(kPalettePage, id)) << id;
+  Check(kPalettePage, IDC_PALETTE_ENABLED, true);
+  Click(kPalettePage, IDC_PALETTE_ENABLED);
+  EXPECT_TRUE(Enabled(kPalettePage, IDC_PALETTE_CAPACITY));
+  EXPECT_FALSE(Enabled(kPalettePage, IDC_PALETTE_THRESHOLD)) << "never for スポイト";
 
   Apply();
   EXPECT_EQ(palettes[0].header.capacity, 20);
@@ -268,23 +291,23 @@ TEST_F(SettingsDialogTest, PaletteFieldsFollowTheComboBox) {
 TEST_F(SettingsDialogTest, EnableRulesOfZoomLayeredAndOtherPages) {
   StartProgram();
   Open();
-  Check(kZoomPage, 1141, false);
-  Check(kZoomPage, 1142, true);
-  Click(kZoomPage, 1142);
-  EXPECT_TRUE(Enabled(kZoomPage, 1143));
-  Check(kZoomPage, 1142, false);
-  Check(kZoomPage, 1141, true);
-  Click(kZoomPage, 1141);
-  EXPECT_FALSE(Enabled(kZoomPage, 1143));
-  Check(kOtherPage, 1221, false);
-  Click(kOtherPage, 1221);
-  EXPECT_FALSE(Enabled(kOtherPage, 1222));
-  Check(kLayeredPage, 1163, true);
-  Click(kLayeredPage, 1163);
-  for (int id : {1160, 1161, 1162}) EXPECT_TRUE(Enabled(kLayeredPage, id)) << id;
-  Check(kLayeredPage, 1163, false);
-  Click(kLayeredPage, 1163);
-  for (int id : {1160, 1161, 1162}) EXPECT_FALSE(Enabled(kLayeredPage, id)) << id;
+  Check(kZoomPage, IDC_ZOOM_AUTO, false);
+  Check(kZoomPage, IDC_ZOOM_FIXED, true);
+  Click(kZoomPage, IDC_ZOOM_FIXED);
+  EXPECT_TRUE(Enabled(kZoomPage, IDC_ZOOM_RECT));
+  Check(kZoomPage, IDC_ZOOM_FIXED, false);
+  Check(kZoomPage, IDC_ZOOM_AUTO, true);
+  Click(kZoomPage, IDC_ZOOM_AUTO);
+  EXPECT_FALSE(Enabled(kZoomPage, IDC_ZOOM_RECT));
+  Check(kOtherPage, IDC_REALTIME_DRAW, false);
+  Click(kOtherPage, IDC_REALTIME_DRAW);
+  EXPECT_FALSE(Enabled(kOtherPage, IDC_REALTIME_LIMITER));
+  Check(kLayeredPage, IDC_LAYERED, true);
+  Click(kLayeredPage, IDC_LAYERED);
+  for (int id : {IDC_LAYERED_LEVEL, IDC_LAYERED_PERCENT, IDC_LAYERED_ON_ZOOM_ONLY}) EXPECT_TRUE(Enabled(kLayeredPage, id)) << id;
+  Check(kLayeredPage, IDC_LAYERED, false);
+  Click(kLayeredPage, IDC_LAYERED);
+  for (int id : {IDC_LAYERED_LEVEL, IDC_LAYERED_PERCENT, IDC_LAYERED_ON_ZOOM_ONLY}) EXPECT_FALSE(Enabled(kLayeredPage, id)) << id;
 }
 
 TEST_F(SettingsDialogTest, WithoutLayeredWindowsTheirControlsStayOff) {
@@ -292,7 +315,7 @@ TEST_F(SettingsDialogTest, WithoutLayeredWindowsTheirControlsStayOff) {
   setLayeredWindowAttributes = nullptr;
   for (int round = 0; round < 2; ++round) {
     Open(3);
-    for (int id : {1160, 1161, 1163}) EXPECT_FALSE(Enabled(kLayeredPage, id)) << id;
+    for (int id : {IDC_LAYERED_LEVEL, IDC_LAYERED_PERCENT, IDC_LAYERED}) EXPECT_FALSE(Enabled(kLayeredPage, id)) << id;
     Close();
   }
 }
@@ -301,15 +324,15 @@ TEST_F(SettingsDialogTest, TrackbarPercentAndPageSteps) {
   StartProgram();
   settings.Layered = 1;
   Open(3);
-  HWND bar = Control(kLayeredPage, 1160);
+  HWND bar = Control(kLayeredPage, IDC_LAYERED_LEVEL);
   EXPECT_EQ(SendMessageA(bar, TBM_GETRANGEMAX, 0, 0), 255);
   EXPECT_EQ(SendMessageA(bar, TBM_GETPAGESIZE, 0, 0), 51);
   EXPECT_EQ(SendMessageA(bar, TBM_GETNUMTICS, 0, 0), 6) << "0, 51, ..., 255";
-  Focus(kLayeredPage, 1160);
+  Focus(kLayeredPage, IDC_LAYERED_LEVEL);
   const char* percents[] = {"20%", "40%", "60%", "80%", "100%"};
   for (const char* p : percents) {
     Press(VK_NEXT);
-    EXPECT_EQ(Text(kLayeredPage, 1161), p);
+    EXPECT_EQ(Text(kLayeredPage, IDC_LAYERED_PERCENT), p);
   }
   Press(VK_PRIOR);
   EXPECT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), 204);
@@ -320,7 +343,7 @@ TEST_F(SettingsDialogTest, TrackbarPercentAndPageSteps) {
   for (const auto& c : cases) {
     SendMessageA(bar, TBM_SETPOS, TRUE, c.position);
     SendMessageA(settingsPages[kLayeredPage], WM_HSCROLL, TB_THUMBPOSITION, reinterpret_cast<LPARAM>(bar));
-    EXPECT_EQ(Text(kLayeredPage, 1161), c.label) << c.position;
+    EXPECT_EQ(Text(kLayeredPage, IDC_LAYERED_PERCENT), c.label) << c.position;
   }
   Apply();
   EXPECT_EQ(settings.LayeredLevel, 255);
@@ -332,16 +355,16 @@ TEST_F(SettingsDialogTest, TrackbarPercentAndPageSteps) {
 TEST_F(SettingsDialogTest, TypingStopsAtTheTextLimits) {
   StartProgram();
   Open();
-  Focus(kOtherPage, 1220);
-  SendMessageA(Control(kOtherPage, 1220), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+  Focus(kOtherPage, IDC_SPUIT_FORMAT);
+  SendMessageA(Control(kOtherPage, IDC_SPUIT_FORMAT), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
   Type(std::string(80, 'a'));
-  EXPECT_EQ(Text(kOtherPage, 1220), std::string(70, 'a'));
-  Focus(kPickerPage, 1105);
-  SendMessageA(Control(kPickerPage, 1105), EM_SETSEL, 0, -1);
+  EXPECT_EQ(Text(kOtherPage, IDC_SPUIT_FORMAT), std::string(70, 'a'));
+  Focus(kPickerPage, IDC_PICKER_FORMAT);
+  SendMessageA(Control(kPickerPage, IDC_PICKER_FORMAT), EM_SETSEL, 0, -1);
   Type(std::string(130, 'b'));
   Press(VK_RETURN);  // the multi-line edit takes Enter as a line break
   Type(std::string(140, 'c'));
-  const std::string typed = Text(kPickerPage, 1105);
+  const std::string typed = Text(kPickerPage, IDC_PICKER_FORMAT);
   EXPECT_EQ(typed.size(), 260u);
   EXPECT_EQ(typed.substr(128, 4), "bb\r\n");
   Apply();
@@ -355,8 +378,8 @@ TEST_F(SettingsDialogTest, ABareClickBindingTurnsSwallowingOff) {
   StartProgram();
   Open();
   const KeyBind bare = Bind(kBindLeftClick);
-  SendMessageA(Control(kKeyPage, 1200), KBM_SETBIND, 0, reinterpret_cast<LPARAM>(&bare));
-  Check(kOtherPage, 1226, true);
+  SendMessageA(Control(kKeyPage, IDC_BIND_SPUIT), KBM_SETBIND, 0, reinterpret_cast<LPARAM>(&bare));
+  Check(kOtherPage, IDC_NULL_MSG_ON_SHORTCUT, true);
   {
     MessageBoxCatcher boxes;
     Apply();
@@ -367,7 +390,7 @@ TEST_F(SettingsDialogTest, ABareClickBindingTurnsSwallowingOff) {
               "左クリックのみのキー設定など)");
     EXPECT_EQ(boxes.boxes()[0].owner, mainWindow);
   }
-  EXPECT_FALSE(Checked(kOtherPage, 1226));
+  EXPECT_FALSE(Checked(kOtherPage, IDC_NULL_MSG_ON_SHORTCUT));
   EXPECT_EQ(settings.NullMsgOnShortcut, 0);
   EXPECT_EQ(Ini(dir, "ぬべら", "NullMsgOnShortcut"), "0");
   {
@@ -377,8 +400,8 @@ TEST_F(SettingsDialogTest, ABareClickBindingTurnsSwallowingOff) {
   }
   // Shift + click and a double click are no risk.
   for (const KeyBind& safe : {Bind(kBindLeftClick, 1), Bind(kBindLeftDoubleClick)}) {
-    SendMessageA(Control(kKeyPage, 1200), KBM_SETBIND, 0, reinterpret_cast<LPARAM>(&safe));
-    Check(kOtherPage, 1226, true);
+    SendMessageA(Control(kKeyPage, IDC_BIND_SPUIT), KBM_SETBIND, 0, reinterpret_cast<LPARAM>(&safe));
+    Check(kOtherPage, IDC_NULL_MSG_ON_SHORTCUT, true);
     MessageBoxCatcher boxes;
     Apply();
     EXPECT_TRUE(boxes.boxes().empty());
@@ -389,9 +412,9 @@ TEST_F(SettingsDialogTest, ABareClickBindingTurnsSwallowingOff) {
 TEST_F(SettingsDialogTest, ANoneButtonClearsABindingForTheHookCore) {
   StartProgram();
   Open(5);
-  Click(kKeyPage, 1205);
+  Click(kKeyPage, IDC_UNBIND_LOCK);
   KeyBind b = Bind(1);
-  SendMessageA(Control(kKeyPage, 1204), KBM_GETBIND, 0, reinterpret_cast<LPARAM>(&b));
+  SendMessageA(Control(kKeyPage, IDC_BIND_LOCK), KBM_GETBIND, 0, reinterpret_cast<LPARAM>(&b));
   EXPECT_EQ(b, KeyBind{});
   EXPECT_EQ(keyBinds[kSlotLock], Bind(VK_F2, 0, 0, 1)) << "not before 更新";
   Apply();
@@ -413,7 +436,7 @@ class RangePageTest : public SettingsDialogTest {
     StartProgram();
     Open(kRangePage);
   }
-  HWND List() const { return Control(kRangePage, 1184); }
+  HWND List() const { return Control(kRangePage, IDC_RANGE_LIST); }
   std::vector<std::string> Lines() const {
     std::vector<std::string> lines;
     const int n = static_cast<int>(SendMessageA(List(), LB_GETCOUNT, 0, 0));
@@ -427,111 +450,111 @@ class RangePageTest : public SettingsDialogTest {
   int Selection() const { return static_cast<int>(SendMessageA(List(), LB_GETCURSEL, 0, 0)); }
   void Select(int line) {
     SendMessageA(List(), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
-    SendMessageA(settingsPages[kRangePage], WM_COMMAND, MAKEWPARAM(1184, LBN_SELCHANGE), reinterpret_cast<LPARAM>(List()));
+    SendMessageA(settingsPages[kRangePage], WM_COMMAND, MAKEWPARAM(IDC_RANGE_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(List()));
   }
   // Types into the edit (EN_CHANGE follows) and presses a button; the
   // message boxes it shows, with their icons.
   std::vector<CaughtBox> Do(const char* typed, int button) {
-    if (typed != nullptr) SetText(kRangePage, 1180, typed);
+    if (typed != nullptr) SetText(kRangePage, IDC_RANGE_EDIT, typed);
     MessageBoxCatcher boxes;
     Click(kRangePage, button);
     return boxes.boxes();
   }
   bool AllSelected() const {
     DWORD from = 1, to = 0;
-    SendMessageA(Control(kRangePage, 1180), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
-    return from == 0 && to == Text(kRangePage, 1180).size();
+    SendMessageA(Control(kRangePage, IDC_RANGE_EDIT), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    return from == 0 && to == Text(kRangePage, IDC_RANGE_EDIT).size();
   }
 };
 
 TEST_F(RangePageTest, AddKeepsTheOrderAndSelectsTheNewLine) {
-  SetText(kRangePage, 1180, "7");
-  EXPECT_TRUE(Enabled(kRangePage, 1181)) << "a typed text enables 追加";
-  EXPECT_FALSE(Enabled(kRangePage, 1182)) << "nothing selected";
-  EXPECT_TRUE(Do("7", 1181).empty());
+  SetText(kRangePage, IDC_RANGE_EDIT, "7");
+  EXPECT_TRUE(Enabled(kRangePage, IDC_RANGE_ADD)) << "a typed text enables 追加";
+  EXPECT_FALSE(Enabled(kRangePage, IDC_RANGE_MODIFY)) << "nothing selected";
+  EXPECT_TRUE(Do("7", IDC_RANGE_ADD).empty());
   EXPECT_EQ(Lines(), (std::vector<std::string>{"1 ピクセル", "5 ピクセル", "7 ピクセル", "15 ピクセル"}));
   EXPECT_EQ(Selection(), 2);
-  EXPECT_EQ(Text(kRangePage, 1180), "7");
+  EXPECT_EQ(Text(kRangePage, IDC_RANGE_EDIT), "7");
   EXPECT_TRUE(AllSelected());
-  EXPECT_EQ(GetFocus(), Control(kRangePage, 1180));
-  EXPECT_TRUE(Enabled(kRangePage, 1182));
-  EXPECT_TRUE(Enabled(kRangePage, 1183));
+  EXPECT_EQ(GetFocus(), Control(kRangePage, IDC_RANGE_EDIT));
+  EXPECT_TRUE(Enabled(kRangePage, IDC_RANGE_MODIFY));
+  EXPECT_TRUE(Enabled(kRangePage, IDC_RANGE_DELETE));
 
-  std::vector<CaughtBox> boxes = Do("5", 1181);
+  std::vector<CaughtBox> boxes = Do("5", IDC_RANGE_ADD);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, "既に登録されている範囲です");
   EXPECT_EQ(boxes[0].caption, "エラー");
   EXPECT_EQ(boxes[0].owner, mainWindow);
   EXPECT_TRUE(AllSelected());
   for (const char* bad : {"4", "0", "103", "-3", "abc"}) {
-    boxes = Do(bad, 1181);
+    boxes = Do(bad, IDC_RANGE_ADD);
     ASSERT_EQ(boxes.size(), 1u) << bad;
     EXPECT_EQ(boxes[0].text, "範囲に設定できるのは、1～101の奇数です") << bad;
   }
-  EXPECT_TRUE(Do(" 9", 1181).empty());
-  EXPECT_TRUE(Do("11xyz", 1181).empty());
+  EXPECT_TRUE(Do(" 9", IDC_RANGE_ADD).empty());
+  EXPECT_TRUE(Do("11xyz", IDC_RANGE_ADD).empty());
   EXPECT_EQ(Lines().size(), 6u);
   EXPECT_EQ(Lines()[3], "9 ピクセル");
-  SetText(kRangePage, 1180, "");
-  EXPECT_FALSE(Enabled(kRangePage, 1181)) << "nothing typed";
+  SetText(kRangePage, IDC_RANGE_EDIT, "");
+  EXPECT_FALSE(Enabled(kRangePage, IDC_RANGE_ADD)) << "nothing typed";
 }
 
 TEST_F(RangePageTest, TheFirstLineCanBeNeitherModifiedNorDeleted) {
   Select(0);
-  EXPECT_EQ(Text(kRangePage, 1180), "1");
-  EXPECT_FALSE(Enabled(kRangePage, 1182));
-  EXPECT_FALSE(Enabled(kRangePage, 1183));
+  EXPECT_EQ(Text(kRangePage, IDC_RANGE_EDIT), "1");
+  EXPECT_FALSE(Enabled(kRangePage, IDC_RANGE_MODIFY));
+  EXPECT_FALSE(Enabled(kRangePage, IDC_RANGE_DELETE));
   Select(1);
-  EXPECT_EQ(Text(kRangePage, 1180), "5");
-  EXPECT_TRUE(Enabled(kRangePage, 1182));
-  EXPECT_TRUE(Enabled(kRangePage, 1183));
+  EXPECT_EQ(Text(kRangePage, IDC_RANGE_EDIT), "5");
+  EXPECT_TRUE(Enabled(kRangePage, IDC_RANGE_MODIFY));
+  EXPECT_TRUE(Enabled(kRangePage, IDC_RANGE_DELETE));
 }
 
 TEST_F(RangePageTest, ModifyResortsAndKeepsTheSameValueAlone) {
   Select(2);
-  EXPECT_TRUE(Do("3", 1182).empty());
+  EXPECT_TRUE(Do("3", IDC_RANGE_MODIFY).empty());
   EXPECT_EQ(Lines(), (std::vector<std::string>{"1 ピクセル", "3 ピクセル", "5 ピクセル"}));
   EXPECT_EQ(Selection(), 1);
   EXPECT_EQ(workRanges.index, 0);
   workRanges.index = 2;
   Select(2);
-  EXPECT_TRUE(Do("5", 1182).empty());
+  EXPECT_TRUE(Do("5", IDC_RANGE_MODIFY).empty());
   EXPECT_EQ(workRanges.index, 2) << "the same value changes nothing";
-  std::vector<CaughtBox> boxes = Do("3", 1182);
+  std::vector<CaughtBox> boxes = Do("3", IDC_RANGE_MODIFY);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, "既に登録されている範囲です");
-  boxes = Do("8", 1182);
+  boxes = Do("8", IDC_RANGE_MODIFY);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, "範囲に設定できるのは、1～101の奇数です");
   // Without a selection (unreachable through the buttons): an internal error.
   SendMessageA(List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-  boxes = Do("9", 1182);
+  boxes = Do("9", IDC_RANGE_MODIFY);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, "内部エラーが発生しました");
-  boxes = Do(nullptr, 1183);
+  boxes = Do(nullptr, IDC_RANGE_DELETE);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, "内部エラーが発生しました");
 }
 
 TEST_F(RangePageTest, DeleteSelectsTheNextOrTheNewLastLine) {
-  Do("7", 1181);
-  Do("9", 1181);  // 1 5 7 9 15
+  Do("7", IDC_RANGE_ADD);
+  Do("9", IDC_RANGE_ADD);  // 1 5 7 9 15
   Select(2);
-  EXPECT_TRUE(Do(nullptr, 1183).empty());
+  EXPECT_TRUE(Do(nullptr, IDC_RANGE_DELETE).empty());
   EXPECT_EQ(Lines(), (std::vector<std::string>{"1 ピクセル", "5 ピクセル", "9 ピクセル", "15 ピクセル"}));
   EXPECT_EQ(Selection(), 2) << "a middle line keeps the selection index";
-  EXPECT_EQ(Text(kRangePage, 1180), "9");
+  EXPECT_EQ(Text(kRangePage, IDC_RANGE_EDIT), "9");
   Select(3);
-  Do(nullptr, 1183);
+  Do(nullptr, IDC_RANGE_DELETE);
   EXPECT_EQ(Selection(), 2) << "the last line selects the new last";
   EXPECT_EQ(Lines().back(), "9 ピクセル");
 }
 
 TEST_F(RangePageTest, AppliedListReachesTheTrayMenuWithTheFirstEntryCurrent) {
   SetRangeIndex(2);
-  Do("7", 1181);
+  Do("7", IDC_RANGE_ADD);
   Select(3);
-  Do(nullptr, 1183);  // 1 5 7
+  Do(nullptr, IDC_RANGE_DELETE);  // 1 5 7
   Apply();
   EXPECT_EQ(rangeCount, 3);
   EXPECT_EQ(rangeSizes[2], 7);
@@ -541,7 +564,7 @@ TEST_F(RangePageTest, AppliedListReachesTheTrayMenuWithTheFirstEntryCurrent) {
   GetMenuStringA(rangeMenu, 3, text, sizeof text, MF_BYPOSITION);
   EXPECT_STREQ(text, "7 ピクセル");
   UpdateTrayMenuStates();
-  EXPECT_TRUE(GetMenuState(rangeMenu, 1500, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_TRUE(GetMenuState(rangeMenu, CMD_RANGE_FIRST, MF_BYCOMMAND) & MF_CHECKED);
   EXPECT_FALSE(GetMenuState(rangeMenu, 1502, MF_BYCOMMAND) & MF_CHECKED);
   // And range.dat as the next start reads it.
   EXPECT_EQ(dir.Read("range.dat"), std::string("\x03\0\0\0\0\0\0\0\x01\0\0\0\x05\0\0\0\x07\0\0\0", 20));
@@ -560,15 +583,15 @@ TEST_F(SettingsDialogTest, NoMemoryForTheRangeListKeepsTheOldOne) {
     EXPECT_EQ(boxes.boxes()[0].text, "メモリの確保に失敗しました");
     EXPECT_EQ(boxes.boxes()[0].caption, "エラー");
   }
-  EXPECT_EQ(SendMessageA(Control(kRangePage, 1184), LB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(SendMessageA(Control(kRangePage, IDC_RANGE_LIST), LB_GETCOUNT, 0, 0), 0);
   Apply();
   EXPECT_EQ(rangeCount, 3) << "apply kept the live list";
   Close();
   // A copy at open, but none at apply.
   rangeAllocate = std::malloc;
   Open(kRangePage);
-  SetText(kRangePage, 1180, "7");
-  Click(kRangePage, 1181);
+  SetText(kRangePage, IDC_RANGE_EDIT, "7");
+  Click(kRangePage, IDC_RANGE_ADD);
   rangeAllocate = NoMemory;
   {
     MessageBoxCatcher boxes;
@@ -584,21 +607,21 @@ TEST_F(SettingsDialogTest, NoMemoryForTheRangeListKeepsTheOldOne) {
 TEST_F(SettingsDialogTest, ClosingWithoutApplyLosesEveryEdit) {
   StartProgram();
   Open();
-  SetText(kPickerPage, 1100, "55");
-  Check(kOtherPage, 1223, false);
-  SetText(kRangePage, 1180, "7");
-  Click(kRangePage, 1181);
+  SetText(kPickerPage, IDC_CURSOR_MARGIN_X, "55");
+  Check(kOtherPage, IDC_ADJUST_PICKER_POSITION, false);
+  SetText(kRangePage, IDC_RANGE_EDIT, "7");
+  Click(kRangePage, IDC_RANGE_ADD);
   const KeyBind none = {};
-  SendMessageA(Control(kKeyPage, 1200), KBM_SETBIND, 0, reinterpret_cast<LPARAM>(&none));
+  SendMessageA(Control(kKeyPage, IDC_BIND_SPUIT), KBM_SETBIND, 0, reinterpret_cast<LPARAM>(&none));
   Close();
   EXPECT_EQ(settings.CursorMarginX, 20);
   EXPECT_EQ(rangeCount, 3);
   Open();
-  EXPECT_EQ(Text(kPickerPage, 1100), "20");
-  EXPECT_TRUE(Checked(kOtherPage, 1223));
-  EXPECT_EQ(SendMessageA(Control(kRangePage, 1184), LB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(Text(kPickerPage, IDC_CURSOR_MARGIN_X), "20");
+  EXPECT_TRUE(Checked(kOtherPage, IDC_ADJUST_PICKER_POSITION));
+  EXPECT_EQ(SendMessageA(Control(kRangePage, IDC_RANGE_LIST), LB_GETCOUNT, 0, 0), 3);
   KeyBind b = {};
-  SendMessageA(Control(kKeyPage, 1200), KBM_GETBIND, 0, reinterpret_cast<LPARAM>(&b));
+  SendMessageA(Control(kKeyPage, IDC_BIND_SPUIT), KBM_GETBIND, 0, reinterpret_cast<LPARAM>(&b));
   EXPECT_EQ(b, Bind(kBindRightClick, 0, 0, 1));
 }
 
@@ -606,7 +629,7 @@ TEST_F(SettingsDialogTest, CtrlTabSwitchesPages) {
   StartProgram();
   Open(0);
   SetForegroundWindow(mainWindow);
-  SetFocus(Control(kPickerPage, 1100));
+  SetFocus(Control(kPickerPage, IDC_CURSOR_MARGIN_X));
   Pump(50);
   KeyDown(VK_CONTROL);
   Press(VK_TAB);
@@ -627,16 +650,16 @@ TEST_F(SettingsDialogTest, CtrlTabSwitchesPages) {
 TEST_F(SettingsDialogTest, TheSavedFilesAreWhatTheNextStartReads) {
   StartProgram();
   Open();
-  SetText(kPickerPage, 1100, "33");
-  SetText(kPickerPage, 1105, "%rx-%gx");
-  SetText(kZoomPage, 1140, "12");
-  Check(kZoomPage, 1141, false);
-  Check(kZoomPage, 1142, true);
-  SetText(kZoomPage, 1143, "120");
-  SetText(kOtherPage, 1220, "RGB( %rr, %gg, %bb)");
-  Check(kOtherPage, 1227, false);
+  SetText(kPickerPage, IDC_CURSOR_MARGIN_X, "33");
+  SetText(kPickerPage, IDC_PICKER_FORMAT, "%rx-%gx");
+  SetText(kZoomPage, IDC_ZOOM_LEVEL, "12");
+  Check(kZoomPage, IDC_ZOOM_AUTO, false);
+  Check(kZoomPage, IDC_ZOOM_FIXED, true);
+  SetText(kZoomPage, IDC_ZOOM_RECT, "120");
+  SetText(kOtherPage, IDC_SPUIT_FORMAT, "RGB( %rr, %gg, %bb)");
+  Check(kOtherPage, IDC_NULL_MSG_ON_ZOOM, false);
   const KeyBind zoom = Bind('Z', 0, 1);
-  SendMessageA(Control(kKeyPage, 1206), KBM_SETBIND, 0, reinterpret_cast<LPARAM>(&zoom));
+  SendMessageA(Control(kKeyPage, IDC_BIND_ZOOM), KBM_SETBIND, 0, reinterpret_cast<LPARAM>(&zoom));
   Apply();
   const Settings applied = settings;
   Close();
@@ -675,8 +698,8 @@ TEST_F(SettingsDialogTest, RepeatedOpenApplyAndCloseLeaveNothingBehind) {
   // what the test looks for.
   auto cycle = [](int page) {
     ShowSettingsDialog(page);
-    SendMessageA(mainWindow, WM_COMMAND, 1002, 0);
-    SendMessageA(mainWindow, WM_COMMAND, 1003, 0);
+    SendMessageA(mainWindow, WM_COMMAND, IDC_APPLY, 0);
+    SendMessageA(mainWindow, WM_COMMAND, IDC_CLOSE, 0);
     Pump(0);
   };
   for (int page = 0; page < kPageCount; ++page) cycle(page);

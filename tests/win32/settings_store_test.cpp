@@ -6,12 +6,12 @@
 #include <cstring>
 #include <string>
 
-#include "config/settings.h"
+#include "common/keybind_testing.h"
 #include "config/file_store.h"
 #include "config/settings_store.h"
-#include "common/keybind_testing.h"
+#include "core/palette_model.h"
+#include "core/settings.h"
 #include "message_box_catcher.h"
-#include "palette/palette_model.h"
 #include "temp_dir.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include "app/main_window.h"
 #include "app/tray.h"
 #include "config/settings_store.h"
-#include "palette/palette_state.h"
 #include "picker/picker_state.h"
 #include "program_fixture.h"
+#include "shared/palette_link.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ TEST_F(StartUpFailure, NoPickerThreadLeavesNoTrayIconBehind) {
   ASSERT_TRUE(RegisterMainWindowClass());
   mainWindow = CreateMainWindow();
   startThread = NoThread;
-  EXPECT_EQ(InitMainWindow(mainWindow), -3);
+  EXPECT_EQ(InitMainWindow(mainWindow), kInitNoPickerThread);
   startThread = CreateThread;
   Pump(200);
   EXPECT_FALSE(TrayIconShown(mainWindow)) << "the tray icon outlives the failed start";
@@ -74,7 +74,7 @@ TEST_F(StartUpFailure, NoPaletteWindowLeavesNothingBehind) {
   LoadSettings();
   ASSERT_TRUE(RegisterMainWindowClass());
   mainWindow = CreateMainWindow();
-  EXPECT_EQ(InitMainWindow(mainWindow), -2);
+  EXPECT_EQ(InitMainWindow(mainWindow), kInitNoPaletteWindow);
   EXPECT_FALSE(TrayIconShown(mainWindow));
   EXPECT_EQ(menuIdleEvent, nullptr);
   EXPECT_EQ(user32Module, nullptr);

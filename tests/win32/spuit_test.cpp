@@ -9,14 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "config/settings.h"
+#include "core/palette_model.h"
+#include "core/settings.h"
 #include "input.h"
-#include "palette/palette_model.h"
-#include "palette/palette_state.h"
 #include "picker/picker_state.h"
 #include "picker/picker_window.h"
 #include "picker/spuit.h"
 #include "picker_fixture.h"
+#include "resources/resource.h"
+#include "shared/palette_link.h"
 #include "test_window.h"
 
 namespace {
@@ -80,7 +81,7 @@ class SpuitTest : public PickerFixture {
     ASSERT_TRUE(WaitUntil([] { return pickerColour == kOrange; }));
     PaletteMessages();
   }
-  void SpuitCommand() { SendMessageA(pickerWindow, WM_COMMAND, 1320, 0); }
+  void SpuitCommand() { SendMessageA(pickerWindow, WM_COMMAND, CMD_SPUIT, 0); }
   PatternWindow screen{[](int, int) { return kOrange; }};
 };
 

@@ -4,11 +4,12 @@
 
 #include <string>
 
-#include "resources/program_module.h"
-#include "config/settings.h"
 #include "app/tray.h"
-#include "palette/palette_model.h"
-#include "palette/palette_state.h"
+#include "core/palette_model.h"
+#include "core/settings.h"
+#include "resources/program_module.h"
+#include "resources/resource.h"
+#include "shared/palette_link.h"
 
 namespace {
 
@@ -63,13 +64,13 @@ TEST_F(TrayMenuTest, StatesAreSetEachTimeTheMenuOpens) {
   BuildTrayMenu();
   rangeIndex = 2;
   UpdateTrayMenuStates();
-  EXPECT_TRUE(Checked(1301));
-  EXPECT_FALSE(Checked(1302));
-  EXPECT_TRUE(Greyed(1400)) << "UseToggleForZoom is off";
-  EXPECT_TRUE(Checked(1408));
-  EXPECT_FALSE(Checked(1404));
+  EXPECT_TRUE(Checked(CMD_SHOW_PICKER));
+  EXPECT_FALSE(Checked(CMD_SHOW_PALETTE));
+  EXPECT_TRUE(Greyed(CMD_ZOOM)) << "UseToggleForZoom is off";
+  EXPECT_TRUE(Checked(CMD_ZOOM_X8));
+  EXPECT_FALSE(Checked(CMD_ZOOM_X4));
   EXPECT_TRUE(Checked(1502));
-  EXPECT_FALSE(Checked(1500));
+  EXPECT_FALSE(Checked(CMD_RANGE_FIRST));
 
   settings.UseToggleForZoom = 1;
   settings.ZoomLevel = 12;
@@ -78,12 +79,12 @@ TEST_F(TrayMenuTest, StatesAreSetEachTimeTheMenuOpens) {
   rangeIndex = 0;
   UpdateTrayMenuStates();
   paletteWanted = 0;
-  EXPECT_FALSE(Greyed(1400));
-  EXPECT_TRUE(Checked(1412));
-  EXPECT_FALSE(Checked(1408));
-  EXPECT_FALSE(Checked(1301));
-  EXPECT_TRUE(Checked(1302));
-  EXPECT_TRUE(Checked(1500));
+  EXPECT_FALSE(Greyed(CMD_ZOOM));
+  EXPECT_TRUE(Checked(CMD_ZOOM_X12));
+  EXPECT_FALSE(Checked(CMD_ZOOM_X8));
+  EXPECT_FALSE(Checked(CMD_SHOW_PICKER));
+  EXPECT_TRUE(Checked(CMD_SHOW_PALETTE));
+  EXPECT_TRUE(Checked(CMD_RANGE_FIRST));
   EXPECT_FALSE(Checked(1502));
 }
 

@@ -42,9 +42,13 @@ enum class PaletteChange { Added, Cleared };
 using PaletteChangedHandler = void (*)(int palette, PaletteChange change);
 void SetPaletteChangedHandler(PaletteChangedHandler handler);
 
+// What the palette functions return for a palette index other than 0 or 1.
+inline constexpr int kNoSuchPalette = -1;
+
 // New count when colour was inserted, 0 when not (disabled, no room, a
-// near-duplicate), -1 for an invalid palette index.
+// near-duplicate), or kNoSuchPalette.
 int AddPaletteColor(std::uint32_t colour, int palette, int moveMode);
+// 0, or kNoSuchPalette.
 int ClearPalette(int palette);
 
 enum SortKind { kSortLuminance = 0, kSortRed = 1, kSortGreen = 2, kSortBlue = 3 };

@@ -1,4 +1,4 @@
-#include "palette/palette_model.h"
+#include "core/palette_model.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -77,7 +77,7 @@ void Quicksort(std::uint32_t* e, int lo, int hi, int kind, int order) {
 void SetPaletteChangedHandler(PaletteChangedHandler handler) { changedHandler = handler; }
 
 int AddPaletteColor(std::uint32_t colour, int palette, int moveMode) {
-  if (!ValidIndex(palette)) return -1;
+  if (!ValidIndex(palette)) return kNoSuchPalette;
   Palette& p = palettes[palette];
   PaletteHeader& h = p.header;
   if (h.capacity <= 0 || h.enabled == 0 || p.entries == nullptr) return 0;
@@ -108,7 +108,7 @@ int AddPaletteColor(std::uint32_t colour, int palette, int moveMode) {
 }
 
 int ClearPalette(int palette) {
-  if (!ValidIndex(palette)) return -1;
+  if (!ValidIndex(palette)) return kNoSuchPalette;
   palettes[palette].header.count = 0;
   Notify(palette, PaletteChange::Cleared);
   return 0;

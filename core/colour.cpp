@@ -1,4 +1,4 @@
-#include "picker/colour.h"
+#include "core/colour.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "palette/palette_text.h"
+#include "core/palette_text.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "config/text.h"
-#include "picker/format.h"
+#include "core/format.h"
+#include "core/text.h"
 
 namespace {
 constexpr char kHtmlFormat[] = "#%rx%gx%bx";
@@ -55,7 +55,9 @@ bool TransferText(std::uint32_t colour, int notationSpuit, const char* spuitForm
   CopyText(format, sizeof format, notationSpuit == 0 ? kHtmlFormat : spuitFormat);
   if (format[0] == '\0') return false;
   char expanded[kFormatBufferSize] = {};
-  ExpandFormat(expanded, format, colour, 0, 0, 0, 0, 0, 0, 0);
+  FormatInput input;  // no cursor, range or zoom: a palette colour alone
+  input.colour = colour;
+  ExpandFormat(expanded, format, input);
   CopyText(text, sizeof text, expanded);
   return true;
 }

@@ -1,14 +1,14 @@
-#include "config/settings_file.h"
+#include "core/settings_file.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "config/data_files.h"
-#include "config/number.h"
-#include "config/settings.h"
-#include "config/text.h"
-#include "palette/palette_file.h"
+#include "core/data_files.h"
+#include "core/number.h"
+#include "core/palette_file.h"
+#include "core/settings.h"
+#include "core/text.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "config/data_files.h"
+#include "core/data_files.h"
 
 #include <cstring>
 #include <string>
 
-#include "config/byte_order.h"
-#include "config/text.h"
+#include "core/byte_order.h"
+#include "core/text.h"
 
 Bytes EncodePickerFormat(const char* format) {
   return Bytes(format, format + std::strlen(format));

@@ -97,8 +97,6 @@ struct SettingDef {
   SettingKind kind;
   SettingWord Settings::*field;   // null for the text setting
   std::int32_t fallback;          // the default
-  std::int32_t min, max;          // what the settings dialog enforces
-  bool checked;                   // whether the dialog checks it at all
   bool saved;                     // ForceUpdateAfterDrag is read, never written
 };
 

@@ -1,4 +1,4 @@
-#include "picker/clipboard.h"
+#include "shared/clipboard.h"
 
 #include <cstring>
 

@@ -1,9 +1,9 @@
-#include "settings/range_edit.h"
+#include "core/range_edit.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "config/settings.h"
+#include "core/settings.h"
 
 namespace {
 
@@ -30,10 +30,10 @@ void Adopt(WorkRanges& list, std::int32_t* sizes, std::int32_t count) {
 }  // namespace
 
 int RangeInsert(WorkRanges& list, std::int32_t v) {
-  if (!Valid(v)) return -1;
-  if (Holds(list, v, -1)) return -2;
+  if (!Valid(v)) return kInsertNotOdd;
+  if (Holds(list, v, -1)) return kInsertTaken;
   std::int32_t* fresh = Allocate(list.count + 1);
-  if (fresh == nullptr) return -3;
+  if (fresh == nullptr) return kInsertNoMemory;
   int r = list.count;
   for (int i = 0; i < list.count; ++i)
     if (list.sizes[i] > v) {
@@ -46,10 +46,10 @@ int RangeInsert(WorkRanges& list, std::int32_t v) {
 }
 
 int RangeModify(WorkRanges& list, int s, std::int32_t v) {
-  if (!Valid(v)) return -1;
-  if (s < 0 || s >= list.count) return -2;
+  if (!Valid(v)) return kModifyNotOdd;
+  if (s < 0 || s >= list.count) return kModifyNoEntry;
   if (list.sizes[s] == v) return s;  // nothing changes, not even the current entry
-  if (Holds(list, v, s)) return -3;
+  if (Holds(list, v, s)) return kModifyTaken;
   list.sizes[s] = v;
   // Sorted by exchange, as the list has always been kept.
   for (int j = 0; j + 1 < list.count; ++j)
@@ -66,13 +66,13 @@ int RangeModify(WorkRanges& list, int s, std::int32_t v) {
 }
 
 int RangeDelete(WorkRanges& list, int s) {
-  if (s < 0 || s >= list.count) return -1;
+  if (s < 0 || s >= list.count) return kDeleteNoEntry;
   std::int32_t* fresh = list.count > 1 ? Allocate(list.count - 1) : nullptr;
-  if (list.count > 1 && fresh == nullptr) return -2;
+  if (list.count > 1 && fresh == nullptr) return kDeleteNoMemory;
   for (int i = 0, j = 0; i < list.count; ++i)
     if (i != s) fresh[j++] = list.sizes[i];
   Adopt(list, fresh, list.count - 1);
-  return 0;
+  return kDeleted;
 }
 
 bool CopyRanges(WorkRanges& list, const std::int32_t* sizes, std::int32_t count, std::int32_t index) {

@@ -12,14 +12,16 @@ struct WorkRanges {
   std::int32_t index;   // the current entry
 };
 
-// The index of the new entry; -1 not odd or outside 1-101, -2 already in
-// the list, -3 no memory (the list unchanged).
+// The index of the new entry, or (the list unchanged)
+enum RangeInsertStatus { kInsertNotOdd = -1, kInsertTaken = -2, kInsertNoMemory = -3 };
 int RangeInsert(WorkRanges& list, std::int32_t v);
-// The new index of entry s once it is v; -1 not odd or outside 1-101, -2 s
-// is no entry, -3 v is another entry already.
+// The new index of entry s once it is v, or
+enum RangeModifyStatus { kModifyNotOdd = -1, kModifyNoEntry = -2, kModifyTaken = -3 };
 int RangeModify(WorkRanges& list, int s, std::int32_t v);
-// 0; -1 s is no entry, -2 no memory (the list unchanged).
+// kDeleted, or (the list unchanged)
+enum RangeDeleteStatus { kDeleted = 0, kDeleteNoEntry = -1, kDeleteNoMemory = -2 };
 int RangeDelete(WorkRanges& list, int s);
+// Not odd means: even, or outside 1-101.
 // A copy of count sizes into list, or false (list emptied) without memory.
 bool CopyRanges(WorkRanges& list, const std::int32_t* sizes, std::int32_t count, std::int32_t index);
 void FreeRanges(WorkRanges& list);

@@ -1,4 +1,4 @@
-#include "picker/picker_geometry.h"
+#include "core/picker_geometry.h"
 
 PickerPoint PlacePicker(int cursorX, int cursorY, int marginX, int marginY, int width, int height,
                         MonitorArea monitor, bool adjust) {

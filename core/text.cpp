@@ -1,4 +1,4 @@
-#include "config/text.h"
+#include "core/text.h"
 
 std::size_t CopyText(char* dst, std::size_t size, const char* src) {
   if (size == 0) return 0;

@@ -1,12 +1,12 @@
-#include "palette/palette_file.h"
+#include "core/palette_file.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
-#include "config/byte_order.h"
-#include "config/data_store.h"
-#include "palette/palette_model.h"
+#include "core/byte_order.h"
+#include "core/data_store.h"
+#include "core/palette_model.h"
 
 namespace {
 

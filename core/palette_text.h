@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "palette/palette_model.h"
+#include "core/palette_model.h"
 
 // Room for a transfer text and its format: 69 characters and the NUL.
 inline constexpr int kTransferTextSize = 70;

@@ -1,7 +1,7 @@
 // Moving every setting between memory and a data store.
 #pragma once
 
-#include "config/data_store.h"
+#include "core/data_store.h"
 
 // Where the palette window stands when it exists; its normal rectangle.
 struct PalettePlacement {

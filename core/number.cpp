@@ -1,4 +1,4 @@
-#include "config/number.h"
+#include "core/number.h"
 
 std::int32_t ParseSettingInt(const char* text) {
   if (text == nullptr) return 0;
