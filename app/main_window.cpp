@@ -7,6 +7,7 @@
 #include "app/tray.h"
 #include "config/settings_store.h"
 #include "core/palette_model.h"
+#include "core/dpi_scale.h"
 #include "core/settings.h"
 #include "keybind/lumet.h"
 #include "palette/palette_list.h"
@@ -15,6 +16,7 @@
 #include "picker/picker_window.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "shared/dpi.h"
 #include "settings/settings_apply.h"
 #include "settings/settings_dialog.h"
 #include "shared/palette_link.h"
@@ -24,6 +26,7 @@ const char kErrorCaption[] = "エラー";
 
 namespace {
 
+// The frame's outer size, in pixels at 100 %.
 constexpr int kFrameWidth = 320;
 constexpr int kFrameHeight = 380;
 
@@ -243,9 +246,11 @@ int InitMainWindow(HWND window) {
   // its buttons could fall off a small screen.
   RECT work;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  SetWindowPos(window, nullptr, work.left + (work.right - work.left - kFrameWidth) / 2,
-               work.top + (work.bottom - work.top - kFrameHeight) / 2, kFrameWidth, kFrameHeight,
-               SWP_NOZORDER);
+  const int dpi = WindowDpi(window);
+  const int width = ScaleToDpi(kFrameWidth, dpi);
+  const int height = ScaleToDpi(kFrameHeight, dpi);
+  SetWindowPos(window, nullptr, work.left + (work.right - work.left - width) / 2,
+               work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER);
   paletteShell = {PostOpenSettings, HidePickerBehindPalette};
   SetPaletteChangedHandler(OnPaletteChanged);
   if (CreatePaletteWindow() != 0) {

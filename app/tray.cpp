@@ -10,6 +10,7 @@
 #include "picker/picker_window.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "shared/dpi.h"
 #include "shared/palette_link.h"
 
 NOTIFYICONDATAA trayIconData = {};
@@ -70,7 +71,9 @@ HMENU BuildTrayMenu() {
 HICON ChooseTrayIcon() {
   const bool xp = IsWindowsXp();
   const int id = settings.ShowPicker ? (xp ? IDI_SHOWN : IDI_SHOWN16) : (xp ? IDI_HIDDEN : IDI_HIDDEN16);
-  return LoadProgramIcon(id, 16);
+  // The small-icon size at the DPI of the taskbar's (the primary) monitor:
+  // 16, 20, 24 or 32 pixels, each drawn in the icon resources.
+  return LoadProgramIcon(id, SystemMetricForDpi(SM_CXSMICON, MonitorDpiAt({0, 0})));
 }
 
 void AddTrayIcon(HWND owner) {

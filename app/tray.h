@@ -11,7 +11,7 @@ extern HMENU rangeMenu;
 
 // Loads the menu once and rebuilds the range submenu from the range list.
 HMENU BuildTrayMenu();
-// The 16 × 16 icon for the picker's shown or hidden state.
+// The icon for the picker's shown or hidden state, at the taskbar's size.
 HICON ChooseTrayIcon();
 void AddTrayIcon(HWND owner);
 void RemoveTrayIcon();

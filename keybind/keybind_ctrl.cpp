@@ -61,7 +61,7 @@ LRESULT OnCreate(HWND hwnd) {
 void OnDestroy(HWND hwnd, KeyBindCtrl* ctrl) {
   DeleteObject(ctrl->windowBrush);
   DeleteObject(ctrl->highlightBrush);
-  DeleteObject(ctrl->pen);  // the stock font is shared, not ours
+  DeleteObject(ctrl->pen);  // the font is its giver's or the stock one, not ours
   SetWindowLongPtrA(hwnd, 0, 0);
   HeapFree(GetProcessHeap(), 0, ctrl);
 }
@@ -87,6 +87,13 @@ void OnPaint(HWND hwnd, const KeyBindCtrl* ctrl) {
   SelectObject(dc, oldFont);
   SelectObject(dc, oldBrush);
   EndPaint(hwnd, &ps);
+}
+
+// The dialog gives its own font, made for its DPI; null means the system's.
+// The font stays its owner's.
+void OnSetFont(HWND hwnd, KeyBindCtrl* ctrl, HFONT font, bool redraw) {
+  ctrl->font = font != nullptr ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  if (redraw) InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 void OnKeyDown(HWND hwnd, KeyBindCtrl* ctrl, WPARAM key) {
@@ -149,6 +156,8 @@ LRESULT CALLBACK KeyBindWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_SETFOCUS:
     case WM_KILLFOCUS: InvalidateRect(hwnd, nullptr, TRUE); return 0;
     case WM_PAINT: OnPaint(hwnd, ctrl); return 0;
+    case WM_SETFONT: OnSetFont(hwnd, ctrl, reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0); return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(ctrl->font);
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: OnKeyDown(hwnd, ctrl, wParam); return 0;

@@ -28,7 +28,7 @@ int FillPaletteList(int palette) {
   if (palette != kSpuitPalette && palette != kCollectPalette) return kNoSuchPalette;
   const PaletteHeader& h = palettes[palette].header;
   SendMessageA(paletteList, LB_RESETCONTENT, 0, 0);
-  SendMessageA(paletteList, LB_SETITEMHEIGHT, 0, h.itemHeight);
+  SendMessageA(paletteList, LB_SETITEMHEIGHT, 0, ScaleToDpi(h.itemHeight, paletteDpi));
   // The items carry no data: item i shows colour i.
   SendMessageA(paletteList, LB_SETCOUNT, h.count > 0 ? h.count : 0, 0);
   UpdatePaletteStatus();
@@ -52,19 +52,21 @@ void DrawPaletteItem(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   const RECT& r = item.rcItem;
   const int saved = SaveDC(dc);
+  const int number = ScaleToDpi(32, paletteDpi);  // the width of the item numbers
+  const int inset = ScaleToDpi(2, paletteDpi);
 
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  DrawCentred(dc, ItemNumberText(index, p.header.capacity), {r.left, r.top, r.left + 32, r.bottom});
+  DrawCentred(dc, ItemNumberText(index, p.header.capacity), {r.left, r.top, r.left + number, r.bottom});
 
   HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
   SelectObject(dc, pen);
   SelectObject(dc, GetSysColorBrush(COLOR_WINDOW));
-  Rectangle(dc, r.left + 32, r.top + 1, r.right - 1, r.bottom - 1);
+  Rectangle(dc, r.left + number, r.top + 1, r.right - 1, r.bottom - 1);
   HBRUSH swatch = CreateSolidBrush(c);
-  const RECT inner = {r.left + 34, r.top + 3, r.right - 3, r.bottom - 3};
+  const RECT inner = {r.left + number + inset, r.top + 1 + inset, r.right - 1 - inset, r.bottom - 1 - inset};
   FillRect(dc, &inner, swatch);
   if (p.header.itemHeight >= 20) {
     SetBkMode(dc, OPAQUE);

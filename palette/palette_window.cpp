@@ -9,6 +9,7 @@
 #include "palette/palette_state.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "shared/dpi.h"
 
 HACCEL paletteAccelerators = nullptr;
 PaletteShell paletteShell = {};
@@ -53,7 +54,7 @@ void LayoutPaletteWindow(HWND window) {
              display.bottom - display.top, TRUE);
   MapWindowPoints(paletteTab, window, reinterpret_cast<POINT*>(&display), 2);
   const int r = display.right;
-  const int parts[3] = {r - 120, r - 50, r};
+  const int parts[3] = {r - ScaleToDpi(120, paletteDpi), r - ScaleToDpi(50, paletteDpi), r};
   SendMessageA(paletteStatus, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
 }
 
@@ -146,10 +147,33 @@ void OnInitMenuPopup(HMENU menu, bool systemMenu) {
   EnableMenuItem(menu, CMD_PALETTE_COPY, MF_BYCOMMAND | (selected ? MF_ENABLED : MF_GRAYED));
 }
 
+// The controls' font, made for dpi; the old one goes once they hold the new.
+void SetPaletteFont(int dpi) {
+  HFONT font = CreateGuiFont(dpi);
+  if (font == nullptr) return;
+  for (HWND control : {paletteTab, paletteList, paletteStatus})
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (paletteFont != nullptr) DeleteObject(paletteFont);
+  paletteFont = font;
+  paletteDpi = dpi;
+}
+
+// Moved to a monitor of another scale: the window takes the rectangle the
+// system suggests, and its font and items are made for the new DPI, which
+// wParam carries.
+void OnDpiChanged(HWND window, WPARAM wParam, const RECT& suggested) {
+  SetPaletteFont(LOWORD(wParam));
+  FillPaletteList(SelectedPalette());
+  SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 // The end of the program, after the palettes were saved.
 void OnDestroy() {
   ResetPalettes();
   paletteTab = paletteList = paletteStatus = nullptr;
+  if (paletteFont != nullptr) DeleteObject(paletteFont);
+  paletteFont = nullptr;
 }
 
 bool CreateControls(HWND window) {
@@ -164,7 +188,6 @@ bool CreateControls(HWND window) {
     item.pszText = const_cast<char*>(tabs[i]);
     SendMessageA(paletteTab, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
   }
-  SendMessageA(paletteTab, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   tabProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(paletteTab, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TabSubclassProc)));
 
@@ -174,7 +197,6 @@ bool CreateControls(HWND window) {
                                 0, 0, 0, 0, paletteTab, reinterpret_cast<HMENU>(IDC_PALETTE_LIST), appInstance,
                                 nullptr);
   if (paletteList == nullptr) return false;
-  SendMessageA(paletteList, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
 
   paletteStatus = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM,
                                   0, 0, 0, 0, window, reinterpret_cast<HMENU>(IDC_PALETTE_STATUS), appInstance,
@@ -182,6 +204,7 @@ bool CreateControls(HWND window) {
   if (paletteStatus == nullptr) return false;
   const int parts[3] = {0, 0, -1};
   SendMessageA(paletteStatus, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+  SetPaletteFont(WindowDpi(window));
   return true;
 }
 
@@ -198,6 +221,7 @@ LRESULT CALLBACK PaletteWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case PM_ADDCOLOR:
       AddPaletteColor(static_cast<std::uint32_t>(lParam), LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_DPICHANGED: OnDpiChanged(hwnd, wParam, *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);

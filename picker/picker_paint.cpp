@@ -1,5 +1,6 @@
 #include "picker/picker_paint.h"
 
+#include "core/dpi_scale.h"
 #include "core/format.h"
 #include "core/picker_geometry.h"
 #include "core/settings.h"
@@ -76,7 +77,8 @@ void DrawGrid(HDC dc, int width, int height, const ZoomBlock& b, int level, HPEN
 
 bool DrawZoomView(HDC dc, HDC screen, int width, int height) {
   if (screen == nullptr) return false;
-  const int level = settings.ZoomLevel;
+  // Each source pixel is a block of whole screen pixels at every scale.
+  const int level = settings.ZoomLevel > 0 ? ZoomBlockForDpi(settings.ZoomLevel, pickerDpi) : 0;
   HBRUSH brush = CreateSolidBrush(pickerColour);
   HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_3DLIGHT));
   HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
@@ -112,7 +114,7 @@ void DrawPickerView(HDC dc, int width, int height) {
   HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_3DLIGHT));
   HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
   HGDIOBJ oldBrush = SelectObject(dc, brush);
-  HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ oldFont = SelectObject(dc, pickerFont != nullptr ? pickerFont : GetStockObject(DEFAULT_GUI_FONT));
   SetBkColor(dc, colour);
   SetTextColor(dc, pickerTextColour);
   Rectangle(dc, 0, 0, width, height);
@@ -120,8 +122,9 @@ void DrawPickerView(HDC dc, int width, int height) {
 
   char text[kFormatBufferSize] = {};
   ExpandFormat(text, pickerFormat, SampleInput(colour));
-  RECT textRect = {settings.WindowMarginX + 1, settings.WindowMarginY + 1,
-                   width - settings.WindowMarginX - 1, height - settings.WindowMarginY - 1};
+  const int marginX = ScaleToDpi(settings.WindowMarginX, pickerDpi);
+  const int marginY = ScaleToDpi(settings.WindowMarginY, pickerDpi);
+  RECT textRect = {marginX + 1, marginY + 1, width - marginX - 1, height - marginY - 1};
   DrawTextA(dc, text, -1, &textRect, 0);
 
   SelectObject(dc, oldFont);

@@ -1,5 +1,6 @@
 #include "picker/picker_state.h"
 
+#include "core/dpi_scale.h"
 #include "core/settings.h"
 
 HWND pickerWindow = nullptr;
@@ -14,6 +15,8 @@ POINT cursorPosition = {};
 POINT clientPosition = {};
 int pickerWidth = 0;
 int pickerHeight = 0;
+int pickerDpi = kBaseDpi;
+HFONT pickerFont = nullptr;
 std::atomic<int> settingsOpen{0};
 HANDLE dragIdleEvent = nullptr;
 HANDLE pickerReadyEvent = nullptr;

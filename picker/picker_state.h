@@ -24,6 +24,10 @@ extern POINT cursorPosition;  // screen
 extern POINT clientPosition;  // in the window under the cursor
 extern int pickerWidth;
 extern int pickerHeight;
+// The DPI of the monitor the picker is on and its font, made for that DPI.
+// Picker thread; the margins and the zoom view's sizes scale by it.
+extern int pickerDpi;
+extern HFONT pickerFont;
 
 // Set by the settings dialog while it is open: the picker is suspended and
 // ignores its shortcuts.

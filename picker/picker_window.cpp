@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/colour.h"
+#include "core/dpi_scale.h"
 #include "core/format.h"
 #include "core/palette_model.h"
 #include "core/picker_geometry.h"
@@ -18,6 +19,7 @@
 #include "picker/spuit.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "shared/dpi.h"
 #include "shared/palette_link.h"
 
 namespace {
@@ -49,7 +51,7 @@ bool MeasureText(HWND window, int& width, int& height, int& lines) {
   MeasureFormat(text, pickerFormat);
   HDC dc = GetDC(window);
   if (dc == nullptr) return false;
-  HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ oldFont = SelectObject(dc, pickerFont != nullptr ? pickerFont : GetStockObject(DEFAULT_GUI_FONT));
   width = height = 0;
   const std::vector<TextLine> split = PickerTextLines(text);
   for (const TextLine& line : split) {
@@ -64,11 +66,12 @@ bool MeasureText(HWND window, int& width, int& height, int& lines) {
   return true;
 }
 
-// The monitor last found. It is asked for again only when the cursor leaves
-// it or the displays change: the question costs 0.5 ms under Wine, and
-// comes with every move. Picker thread only.
+// The monitor last found and its DPI. They are asked for again only when
+// the cursor leaves it or the displays change: the question costs 0.5 ms
+// under Wine, and comes with every move. Picker thread only.
 bool knownMonitorValid = false;
 MonitorArea knownMonitor = {};
+int knownMonitorDpi = kBaseDpi;
 
 MonitorArea MonitorUnder(POINT at) {
   if (knownMonitorValid && at.x >= knownMonitor.left && at.x < knownMonitor.right &&
@@ -79,8 +82,25 @@ MonitorArea MonitorUnder(POINT at) {
   if (!GetMonitorInfoA(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &info))
     return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   knownMonitor = {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+  knownMonitorDpi = MonitorDpiAt(at);
   knownMonitorValid = true;
   return knownMonitor;
+}
+
+// Where the low-level hook's positions are physical like everything else,
+// the picker stands at the move report; elsewhere at GetCursorPos.
+bool useReportedPosition = true;
+
+// A picker on a monitor of another scale takes a font and sizes made for
+// it. Picker thread only.
+void FollowDpi(HWND window, int dpi) {
+  if (dpi == pickerDpi && pickerFont != nullptr) return;
+  HFONT font = CreateGuiFont(dpi);
+  if (font == nullptr && pickerFont != nullptr) return;  // keeps the old one rather than none
+  if (pickerFont != nullptr) DeleteObject(pickerFont);
+  pickerFont = font;
+  pickerDpi = dpi;
+  UpdatePickerSize(window);
 }
 
 void OnDisplayChange() { knownMonitorValid = false; }
@@ -97,9 +117,11 @@ void MoveTo(HWND window, POINT cursor) {
   pickerTextColour = TextColourFor(colour, settings.ThresholdText);
   if (Suspended() && settings.EnableSpuitOnSuspend) return;
 
-  const PickerPoint at = PlacePicker(cursor.x, cursor.y, settings.CursorMarginX, settings.CursorMarginY,
-                                     pickerWidth, pickerHeight, MonitorUnder(cursor),
-                                     settings.AdjustPickerPosition != 0);
+  const MonitorArea monitor = MonitorUnder(cursor);
+  FollowDpi(window, knownMonitorDpi);
+  const PickerPoint at = PlacePicker(cursor.x, cursor.y, ScaleToDpi(settings.CursorMarginX, pickerDpi),
+                                     ScaleToDpi(settings.CursorMarginY, pickerDpi), pickerWidth, pickerHeight,
+                                     monitor, settings.AdjustPickerPosition != 0);
   // The old picture is not copied along: all of it is drawn again now.
   SetWindowPos(window, HWND_TOP, at.x, at.y, 0, 0,
                SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOSENDCHANGING | SWP_NOCOPYBITS);
@@ -143,7 +165,8 @@ bool AnotherMoveIsNext(HWND window) {
 // The hook runs before the system moves the cursor, so the report carries
 // the position that GetCursorPos may not give yet.
 void OnMouseMove(HWND window, LPARAM lParam) {
-  const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  if (!useReportedPosition && !readCursorPos(&at)) at = cursorPosition;
   if (ButtonHeld(VK_LBUTTON) && !leftDrag && !pickerLocked && MenuIdle()) StartDrag(leftDrag, rightDrag);
   if (ButtonHeld(VK_RBUTTON) && !rightDrag && !pickerLocked && MenuIdle()) StartDrag(rightDrag, leftDrag);
   bool moved = false;
@@ -199,6 +222,8 @@ void OnDestroy(HWND window) {
   CloseHandle(dragIdleEvent);
   dragIdleEvent = nullptr;
   __ReleaseVelunCore();
+  if (pickerFont != nullptr) DeleteObject(pickerFont);
+  pickerFont = nullptr;
   pickerWindow = nullptr;
   PostQuitMessage(0);  // the picker thread ends with 0
 }
@@ -224,6 +249,7 @@ LRESULT CALLBACK PickerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_ERASEBKGND: return 0;
     case WM_TIMER: PickerTick(); return 0;
     case WM_DISPLAYCHANGE: OnDisplayChange(); return 0;
+    case WM_DPICHANGED: FollowDpi(hwnd, LOWORD(wParam)); return 0;  // the picker places itself
     case kSwitchTimerMessage: SetPickerTimer(static_cast<int>(wParam)); return 0;
     case kMoveMessage: MovePicker(hwnd); return 0;
     case kResizeMessage: UpdatePickerSize(hwnd); return 0;
@@ -281,7 +307,10 @@ int CreatePicker(HWND parent) {
     return result;
   }
   pickerSuspended = -1;
-  UpdatePickerSize(pickerWindow);
+  useReportedPosition = PerMonitorAware();
+  POINT cursor = {};
+  readCursorPos(&cursor);
+  FollowDpi(pickerWindow, MonitorDpiAt(cursor));
   SetPickerLayered(settings.Layered && !settings.LayeredOnZoomOnly);
   Repaint(pickerWindow);
   SetEvent(pickerReadyEvent);
@@ -297,12 +326,12 @@ void UpdatePickerSize(HWND window) {
   int width = pickerWidth;
   int height = pickerHeight;
   if (zoomActive && (settings.ZoomType == 0 || settings.ZoomType == 1)) {
-    width = height = ZoomPickerSide(settings.ZoomType, settings.ZoomLevel, settings.ZoomRect);
+    width = height = ScaleToDpi(ZoomPickerSide(settings.ZoomType, settings.ZoomLevel, settings.ZoomRect), pickerDpi);
   } else {
     int textWidth, textHeight, lines;
     if (MeasureText(window, textWidth, textHeight, lines)) {
-      const PickerSize size = TextPickerSize(textWidth, textHeight, lines, settings.WindowMarginX,
-                                             settings.WindowMarginY);
+      const PickerSize size = TextPickerSize(textWidth, textHeight, lines, ScaleToDpi(settings.WindowMarginX, pickerDpi),
+                                             ScaleToDpi(settings.WindowMarginY, pickerDpi));
       width = size.width;
       height = size.height;
     }

@@ -35,12 +35,12 @@ HIDDEN = {"k": (128, 128, 128), "g": (192, 192, 192), "w": (255, 255, 255), "d":
 
 
 def pixels(size, legend):
-    scale = size // 16
+    # Nearest neighbour: 20 and 24 pixels are no whole multiple of 16.
     rows = []
     for y in range(size):
         row = []
         for x in range(size):
-            ch = PICTURE[y // scale][x // scale]
+            ch = PICTURE[y * 16 // size][x * 16 // size]
             row.append(None if ch == "." else legend[ch])
         rows.append(row)
     return rows
@@ -97,7 +97,10 @@ def write_ico(path, images):
 
 
 here = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources", "icons")
-write_ico(os.path.join(here, "shown.ico"), [(image_24(pixels(32, SHOWN)), 32), (image_24(pixels(16, SHOWN)), 16)])
-write_ico(os.path.join(here, "shown16.ico"), [(image_4(pixels(16, SHOWN)), 16)])
-write_ico(os.path.join(here, "hidden.ico"), [(image_24(pixels(16, HIDDEN)), 16)])
-write_ico(os.path.join(here, "hidden16.ico"), [(image_4(pixels(16, HIDDEN)), 16)])
+# Every small-icon size of the display scales 100 %, 125 %, 150 % and 200 %
+# (16, 20, 24, 32): the tray loads the one its DPI asks for.
+SIZES = [32, 24, 20, 16]
+write_ico(os.path.join(here, "shown.ico"), [(image_24(pixels(n, SHOWN)), n) for n in SIZES])
+write_ico(os.path.join(here, "shown16.ico"), [(image_4(pixels(n, SHOWN)), n) for n in SIZES])
+write_ico(os.path.join(here, "hidden.ico"), [(image_24(pixels(n, HIDDEN)), n) for n in SIZES])
+write_ico(os.path.join(here, "hidden16.ico"), [(image_4(pixels(n, HIDDEN)), n) for n in SIZES])

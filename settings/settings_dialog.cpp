@@ -2,12 +2,14 @@
 
 #include <commctrl.h>
 
+#include "core/dpi_scale.h"
 #include "core/settings.h"
 #include "palette/palette_window.h"
 #include "picker/picker_state.h"
 #include "picker/picker_window.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "shared/dpi.h"
 #include "settings/pages.h"
 #include "settings/range_page.h"
 #include "settings/settings_fill.h"
@@ -85,10 +87,13 @@ void LayoutSettingsDialog() {
   GetClientRect(frame, &client);
   const int w = client.right;
   const int h = client.bottom;
-  MoveWindow(settingsTab, 1, 1, w - 1, h - 32, TRUE);
-  MoveWindow(GetDlgItem(frame, IDC_ABOUT), 4, h - 28, 60, 24, TRUE);
-  MoveWindow(GetDlgItem(frame, IDC_APPLY), w - 168, h - 28, 80, 24, TRUE);
-  MoveWindow(GetDlgItem(frame, IDC_CLOSE), w - 84, h - 28, 80, 24, TRUE);
+  // The buttons' sizes are pixels at 100 %.
+  const int dpi = WindowDpi(frame);
+  auto px = [dpi](int pixels) { return ScaleToDpi(pixels, dpi); };
+  MoveWindow(settingsTab, 1, 1, w - 1, h - px(32), TRUE);
+  MoveWindow(GetDlgItem(frame, IDC_ABOUT), px(4), h - px(28), px(60), px(24), TRUE);
+  MoveWindow(GetDlgItem(frame, IDC_APPLY), w - px(168), h - px(28), px(80), px(24), TRUE);
+  MoveWindow(GetDlgItem(frame, IDC_CLOSE), w - px(84), h - px(28), px(80), px(24), TRUE);
 
   RECT page;
   GetClientRect(settingsTab, &page);

@@ -118,7 +118,7 @@ TEST_F(ProgramTest, ASecondStartOpensTheSettingsOfTheFirst) {
     GetGUIThreadInfo(velun.MainThread(), &gui);
     return GetDlgCtrlID(gui.hwndFocus);
   };
-  EXPECT_EQ(focusId(), 1000) << "the tab control has the focus";
+  EXPECT_EQ(focusId(), IDC_TAB) << "the tab control has the focus";
   Tap(VK_TAB);
   EXPECT_TRUE(WaitUntil([&] { return focusId() == IDC_CURSOR_MARGIN_X; })) << "Tab went to " << focusId();
   Tap(VK_TAB);
@@ -126,7 +126,7 @@ TEST_F(ProgramTest, ASecondStartOpensTheSettingsOfTheFirst) {
   KeyDown(VK_SHIFT);
   Tap(VK_TAB);
   Tap(VK_TAB);
-  EXPECT_TRUE(WaitUntil([&] { return focusId() == 1000; }));
+  EXPECT_TRUE(WaitUntil([&] { return focusId() == IDC_TAB; }));
   Tap(VK_TAB);
   KeyUp(VK_SHIFT);
   EXPECT_TRUE(WaitUntil([&] { return focusId() == IDC_CLOSE; })) << "Shift+Tab went to " << focusId();
@@ -395,3 +395,114 @@ TEST_F(ProgramTest, ShortcutsZoomLockAndCopyTheColour) {
 }
 
 }  // namespace
+
+// What velun shows at one display scale: Wine takes the scale from
+// LogPixels when a process starts.
+struct AtScale {
+  RECT picker;     // with the cursor at 300, 300
+  int itemHeight;  // of the palette window's list
+  RECT frame;      // the settings frame
+  bool fits;       // its buttons inside its client area, below the tab control
+};
+
+void SetLogPixels(DWORD dpi) {
+  RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, sizeof dpi);
+}
+
+AtScale RunAtScale(DWORD dpi) {
+  AtScale seen = {};
+  ReleaseEverything();
+  MoveMouse(300, 300);
+  SetLogPixels(dpi);
+  VelunProcess velun;
+  const bool started = velun.Start() && WaitUntil([&] {
+    return velun.Window("zq_velun_picker") != nullptr && IsWindowVisible(velun.Window("zq_velun_picker"));
+  }, 10000);
+  SetLogPixels(96);
+  EXPECT_TRUE(started) << dpi;
+  if (!started) return seen;
+  HWND main = velun.Window("zq_velun");
+  HWND picker = velun.Window("zq_velun_picker");
+  MoveMouse(310, 310);
+  MoveMouse(300, 300);
+  WaitUntil([&] {
+    GetWindowRect(picker, &seen.picker);
+    return seen.picker.left > 300 && seen.picker.left < 340 && seen.picker.top > 300 && seen.picker.top < 320;
+  });
+
+  PostMessageA(main, WM_COMMAND, CMD_SHOW_PALETTE, 0);
+  HWND palette = velun.Window("zq_velun_palette");
+  WaitUntil([&] { return IsWindowVisible(palette) != FALSE; });
+  HWND list = GetDlgItem(GetDlgItem(palette, IDC_PALETTE_TAB), IDC_PALETTE_LIST);
+  seen.itemHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+
+  EXPECT_EQ(velun.RunAgain(), 0u);  // the settings of the running one open
+  WaitUntil([&] { return IsWindowVisible(main) != FALSE; });
+  GetWindowRect(main, &seen.frame);
+  RECT client, tab;
+  GetClientRect(main, &client);
+  GetWindowRect(GetDlgItem(main, IDC_TAB), &tab);
+  MapWindowPoints(HWND_DESKTOP, main, reinterpret_cast<POINT*>(&tab), 2);
+  seen.fits = true;
+  for (int id : {IDC_ABOUT, IDC_APPLY, IDC_CLOSE}) {
+    RECT button;
+    GetWindowRect(GetDlgItem(main, id), &button);
+    MapWindowPoints(HWND_DESKTOP, main, reinterpret_cast<POINT*>(&button), 2);
+    seen.fits = seen.fits && button.left >= 0 && button.right <= client.right && button.bottom <= client.bottom &&
+                button.top >= tab.bottom;
+  }
+  PostMessageA(main, WM_COMMAND, kExitCommand, 0);
+  EXPECT_EQ(velun.WaitForExit(5000), 0u);
+  return seen;
+}
+
+int Width(const RECT& r) { return r.right - r.left; }
+int Height(const RECT& r) { return r.bottom - r.top; }
+
+// The picker's width for its default text at dpi, as GDI measures the widest
+// line of the measuring text in the user-interface font made for dpi, with
+// the margins (4 at 100 %) and the frame.
+int PickerWidthByGdi(int dpi) {
+  LOGFONTA font = {};
+  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  font.lfHeight = MulDiv(font.lfHeight, dpi, 96);
+  HFONT scaled = CreateFontIndirectA(&font);
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, scaled);
+  int widest = 0;
+  // The program measures a line with the carriage return before its line feed.
+  for (const char* line : {"x9999, y9999\r", "10進: 255:255:255\r", "16進: #FFFFFF"}) {
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc, line, static_cast<int>(std::strlen(line)), &extent);
+    widest = extent.cx > widest ? extent.cx : widest;
+  }
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(scaled);
+  return widest + 2 * MulDiv(4, dpi, 96) + 2;
+}
+
+// At 150 % every size is one and a half times its size at 100 %: the
+// picker's margins and text height, the palette's items and the settings
+// frame, whose buttons still fit; the picker is as wide as its text in the
+// font made for the scale.
+TEST(DisplayScale, EverySizeGrowsByTheScale) {
+  const AtScale base = RunAtScale(96);
+  const AtScale scaled = RunAtScale(144);
+  EXPECT_EQ(base.picker.left - 300, 20);
+  EXPECT_EQ(base.picker.top - 300, 10);
+  EXPECT_EQ(scaled.picker.left - 300, 30);
+  EXPECT_EQ(scaled.picker.top - 300, 15);
+  // Hinted glyphs do not widen exactly by the scale: the width follows the
+  // text as GDI measures it in the font made for each scale.
+  EXPECT_EQ(Width(base.picker), PickerWidthByGdi(96));
+  EXPECT_NEAR(Width(scaled.picker), PickerWidthByGdi(144), 1);
+  EXPECT_NEAR(Height(scaled.picker), Height(base.picker) * 1.5, 3);
+  EXPECT_EQ(base.itemHeight, 20);
+  EXPECT_EQ(scaled.itemHeight, 30);
+  EXPECT_EQ(Width(base.frame), 320);
+  EXPECT_EQ(Width(scaled.frame), 480);
+  EXPECT_EQ(Height(scaled.frame), 570);
+  EXPECT_TRUE(base.fits);
+  EXPECT_TRUE(scaled.fits);
+}

@@ -261,3 +261,33 @@ TEST(Lumet, OneExportAndItsVersion) {
 }
 
 }  // namespace
+
+// The page gives the control its dialog font, made for the dialog's DPI:
+// the text is drawn in it, so a taller font takes more rows of ink.
+TEST_F(KeyBindCtrlTest, DrawsWithTheFontItIsGiven) {
+  Set(Bind(VK_F2, 0, 0, 1));
+  auto inkedRows = [&] {
+    RedrawWindow(ctrl, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(ctrl);
+    RECT r;
+    GetClientRect(ctrl, &r);
+    int rows = 0;
+    for (int y = 1; y < r.bottom - 1; ++y) {
+      bool ink = false;
+      for (int x = 1; x < r.right - 1 && !ink; ++x) {
+        const COLORREF c = GetPixel(dc, x, y);
+        ink = GetRValue(c) + GetGValue(c) + GetBValue(c) < 300;
+      }
+      rows += ink;
+    }
+    ReleaseDC(ctrl, dc);
+    return rows;
+  };
+  const int stock = inkedRows();
+  HFONT tall = CreateFontA(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS UI Gothic");
+  SendMessageA(ctrl, WM_SETFONT, reinterpret_cast<WPARAM>(tall), TRUE);
+  EXPECT_EQ(SendMessageA(ctrl, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(tall));
+  EXPECT_GT(inkedRows(), stock + 4) << "drawn in the stock font: " << stock << " rows";
+  SendMessageA(ctrl, WM_SETFONT, 0, FALSE);
+  DeleteObject(tall);
+}

@@ -373,3 +373,32 @@ TEST_F(PaletteWindowTest, ItemsShowNumberSwatchAndItsText) {
 }
 
 }  // namespace
+
+// Moved to a monitor at 150 %: the window takes the rectangle the system
+// suggests, its items the scaled item height, its controls a font made
+// for the new DPI, and the status bar's parts scale too.
+TEST_F(PaletteWindowTest, FollowsAChangeOfDisplayScale) {
+  Show();
+  HDC dc = GetDC(paletteList);
+  TEXTMETRICA before = {};
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(paletteList, WM_GETFONT, 0, 0)));
+  GetTextMetricsA(dc, &before);
+  SelectObject(dc, old);
+
+  RECT suggested = {150, 120, 150 + 330, 120 + 600};
+  SendMessageA(paletteWindow, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  RECT r;
+  GetWindowRect(paletteWindow, &r);
+  EXPECT_TRUE(EqualRect(&r, &suggested)) << r.left << "," << r.top << " " << r.right << "," << r.bottom;
+  EXPECT_EQ(SendMessageA(paletteList, LB_GETITEMHEIGHT, 0, 0), 30) << "item height 20 at 150 %";
+
+  TEXTMETRICA after = {};
+  old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(paletteList, WM_GETFONT, 0, 0)));
+  GetTextMetricsA(dc, &after);
+  SelectObject(dc, old);
+  ReleaseDC(paletteList, dc);
+  EXPECT_NEAR(after.tmHeight, before.tmHeight * 1.5, 2.0);
+  int parts[3] = {};
+  SendMessageA(paletteStatus, SB_GETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+  EXPECT_EQ(parts[2] - parts[1], 75);
+}

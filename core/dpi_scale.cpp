@@ -1,0 +1,13 @@
+#include "core/dpi_scale.h"
+
+int ScaleToDpi(int pixels, int dpi) {
+  if (dpi <= 0) dpi = kBaseDpi;
+  const long long scaled = static_cast<long long>(pixels) * dpi;
+  const long long half = kBaseDpi / 2;
+  return static_cast<int>((scaled + (scaled < 0 ? -half : half)) / kBaseDpi);
+}
+
+int ZoomBlockForDpi(int zoomLevel, int dpi) {
+  const int block = ScaleToDpi(zoomLevel, dpi);
+  return block < 1 ? 1 : block;
+}

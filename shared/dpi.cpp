@@ -1,0 +1,99 @@
+#include "shared/dpi.h"
+
+#include "core/dpi_scale.h"
+
+namespace {
+
+// Windows 10 1607 and later (user32), Windows 8.1 and later (shcore).
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+using GetThreadDpiAwarenessContextFn = HANDLE(WINAPI*)();
+using GetAwarenessFromDpiAwarenessContextFn = int(WINAPI*)(HANDLE);
+using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+
+constexpr int kEffectiveDpi = 0;           // MDT_EFFECTIVE_DPI
+constexpr int kPerMonitorDpiAware = 2;     // DPI_AWARENESS_PER_MONITOR_AWARE
+
+struct DpiFunctions {
+  GetDpiForWindowFn getDpiForWindow = nullptr;
+  GetSystemMetricsForDpiFn getSystemMetricsForDpi = nullptr;
+  GetThreadDpiAwarenessContextFn getThreadDpiAwarenessContext = nullptr;
+  GetAwarenessFromDpiAwarenessContextFn getAwarenessFromDpiAwarenessContext = nullptr;
+  GetDpiForMonitorFn getDpiForMonitor = nullptr;
+};
+
+template <typename F>
+F Find(HMODULE module, const char* name) {
+  return module != nullptr ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
+// Looked up once, on first use: the modules stay loaded for the process.
+const DpiFunctions& Functions() {
+  static const DpiFunctions functions = [] {
+    DpiFunctions f;
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    f.getDpiForWindow = Find<GetDpiForWindowFn>(user32, "GetDpiForWindow");
+    f.getSystemMetricsForDpi = Find<GetSystemMetricsForDpiFn>(user32, "GetSystemMetricsForDpi");
+    f.getThreadDpiAwarenessContext = Find<GetThreadDpiAwarenessContextFn>(user32, "GetThreadDpiAwarenessContext");
+    f.getAwarenessFromDpiAwarenessContext =
+        Find<GetAwarenessFromDpiAwarenessContextFn>(user32, "GetAwarenessFromDpiAwarenessContext");
+    f.getDpiForMonitor = Find<GetDpiForMonitorFn>(LoadLibraryA("shcore.dll"), "GetDpiForMonitor");
+    return f;
+  }();
+  return functions;
+}
+
+}  // namespace
+
+int SystemDpi() {
+  static const int dpi = [] {
+    HDC screen = GetDC(nullptr);
+    const int d = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : kBaseDpi;
+    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    return d > 0 ? d : kBaseDpi;
+  }();
+  return dpi;
+}
+
+int WindowDpi(HWND window) {
+  const DpiFunctions& f = Functions();
+  if (f.getDpiForWindow != nullptr && window != nullptr) {
+    const UINT dpi = f.getDpiForWindow(window);
+    if (dpi > 0) return static_cast<int>(dpi);
+  }
+  RECT r;
+  if (window != nullptr && GetWindowRect(window, &r)) return MonitorDpiAt({r.left, r.top});
+  return SystemDpi();
+}
+
+int MonitorDpiAt(POINT point) {
+  const DpiFunctions& f = Functions();
+  if (f.getDpiForMonitor != nullptr) {
+    UINT x = 0, y = 0;
+    if (SUCCEEDED(f.getDpiForMonitor(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y)) &&
+        y > 0)
+      return static_cast<int>(y);
+  }
+  return SystemDpi();
+}
+
+int SystemMetricForDpi(int index, int dpi) {
+  const DpiFunctions& f = Functions();
+  if (f.getSystemMetricsForDpi != nullptr) return f.getSystemMetricsForDpi(index, static_cast<UINT>(dpi));
+  return GetSystemMetrics(index) * dpi / SystemDpi();
+}
+
+HFONT CreateGuiFont(int dpi) {
+  LOGFONTA font = {};
+  if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font) == 0) return nullptr;
+  // The stock font is made for the system DPI.
+  font.lfHeight = MulDiv(font.lfHeight, dpi, SystemDpi());
+  font.lfWidth = MulDiv(font.lfWidth, dpi, SystemDpi());
+  return CreateFontIndirectA(&font);
+}
+
+bool PerMonitorAware() {
+  const DpiFunctions& f = Functions();
+  if (f.getThreadDpiAwarenessContext == nullptr || f.getAwarenessFromDpiAwarenessContext == nullptr) return false;
+  return f.getAwarenessFromDpiAwarenessContext(f.getThreadDpiAwarenessContext()) == kPerMonitorDpiAware;
+}

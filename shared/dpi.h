@@ -1,0 +1,22 @@
+// The display scale of windows and monitors. The program is per-monitor
+// DPI aware by its manifest, so every coordinate it sees is physical; the
+// functions that tell a window's or a monitor's DPI are found at run time,
+// and where the system has none the system DPI answers.
+#pragma once
+
+#include <windows.h>
+
+// The DPI of the monitor window is on.
+int WindowDpi(HWND window);
+// The DPI of the monitor at point (physical screen coordinates).
+int MonitorDpiAt(POINT point);
+// The DPI the whole system was started with (96 at 100 %).
+int SystemDpi();
+// A system metric at dpi, or the system's value scaled to it.
+int SystemMetricForDpi(int index, int dpi);
+// The user-interface font (DEFAULT_GUI_FONT) at dpi; the caller deletes it.
+HFONT CreateGuiFont(int dpi);
+// Whether this thread gets physical coordinates on every monitor. Where it
+// does not (a system without per-monitor awareness), the low-level hooks'
+// positions may not match the other functions', and GetCursorPos is used.
+bool PerMonitorAware();
