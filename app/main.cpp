@@ -16,8 +16,13 @@ constexpr int kStartFailed = -1;
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   HANDLE mutex = CreateMutexA(nullptr, TRUE, kMutexName);
   if (WaitForSingleObject(mutex, 0) == WAIT_TIMEOUT) {
-    // Another instance runs: it opens its settings instead.
-    PostMessageA(FindWindowA(kMainClass, nullptr), UM_OPENSETTINGS, 0, 0);
+    // Another instance runs: it opens its settings instead. This start got
+    // the user's input, so it may hand the right to come to the foreground
+    // on; without it Windows keeps the dialog behind the current window.
+    HWND running = FindWindowA(kMainClass, nullptr);
+    DWORD runningProcess = 0;
+    if (GetWindowThreadProcessId(running, &runningProcess) != 0) AllowSetForegroundWindow(runningProcess);
+    PostMessageA(running, UM_OPENSETTINGS, 0, 0);
     CloseHandle(mutex);
     return 0;
   }

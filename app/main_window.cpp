@@ -120,6 +120,10 @@ void HidePickerBehindPalette(int visible) {
   SetPickerSuspend(visible ? 1 : (settings.ShowPicker && !settingsOpen ? 0 : 1), 0);
 }
 
+void OnTimer(HWND window, WPARAM timer) {
+  if (timer == kTrayRetryTimer) AddTrayIcon(window);
+}
+
 void OnInitMenuPopup(HMENU menu) {
   if (trayMenu != nullptr && menu == GetSubMenu(trayMenu, 0)) UpdateTrayMenuStates();
 }
@@ -187,6 +191,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case UM_OPENSETTINGS: OnOpenSettings(wParam); return 0;
     case UM_RUNSHORTCUT: OnRunShortcut(wParam); return 0;
     case UM_TRAYNOTIFY: OnTrayNotify(hwnd, lParam); return 0;
+    case WM_TIMER: OnTimer(hwnd, wParam); return 0;
   }
   // The frame is a dialog: Tab, arrows and mnemonics need the dialog procedure.
   return DefDlgProcA(hwnd, msg, wParam, lParam);

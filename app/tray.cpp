@@ -14,10 +14,13 @@
 #include "shared/palette_link.h"
 
 NOTIFYICONDATAA trayIconData = {};
+NotifyIconFn notifyIcon = Shell_NotifyIconA;
 HMENU trayMenu = nullptr;
 HMENU rangeMenu = nullptr;
 
 namespace {
+
+constexpr UINT kTrayRetryMs = 1000;
 
 bool IsWindowsXp() {
   OSVERSIONINFOA version = {};
@@ -30,7 +33,7 @@ bool IsWindowsXp() {
 void SetIcon(HICON icon) {
   HICON old = trayIconData.hIcon;
   trayIconData.hIcon = icon;
-  Shell_NotifyIconA(NIM_MODIFY, &trayIconData);
+  notifyIcon(NIM_MODIFY, &trayIconData);
   if (old != nullptr) DestroyIcon(old);
 }
 
@@ -86,11 +89,16 @@ void AddTrayIcon(HWND owner) {
     trayIconData.hIcon = ChooseTrayIcon();
     lstrcpynA(trayIconData.szTip, "ぬべら", sizeof trayIconData.szTip);
   }
-  Shell_NotifyIconA(NIM_ADD, &trayIconData);
+  if (notifyIcon(NIM_ADD, &trayIconData)) {
+    KillTimer(owner, kTrayRetryTimer);
+  } else {
+    SetTimer(owner, kTrayRetryTimer, kTrayRetryMs, nullptr);
+  }
 }
 
 void RemoveTrayIcon() {
-  Shell_NotifyIconA(NIM_DELETE, &trayIconData);
+  KillTimer(trayIconData.hWnd, kTrayRetryTimer);
+  notifyIcon(NIM_DELETE, &trayIconData);
   if (trayIconData.hIcon != nullptr) DestroyIcon(trayIconData.hIcon);
   trayIconData.hIcon = nullptr;
 }

@@ -13,7 +13,14 @@ extern HMENU rangeMenu;
 HMENU BuildTrayMenu();
 // The icon for the picker's shown or hidden state, at the taskbar's size.
 HICON ChooseTrayIcon();
+// Adds the icon. While the shell cannot take it (at log-on it may still be
+// starting), owner's timer kTrayRetryTimer tries again every second until
+// it can.
 void AddTrayIcon(HWND owner);
+inline constexpr UINT_PTR kTrayRetryTimer = 40921;
+// How the shell is told: Shell_NotifyIconA, or a stand-in in tests.
+using NotifyIconFn = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
+extern NotifyIconFn notifyIcon;
 void RemoveTrayIcon();
 // Flips ShowPicker and updates the picker and the tray icon.
 void TogglePickerShown();

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/data_store.h"
 
@@ -29,8 +31,14 @@ class FileStore : public DataStore {
  private:
   static constexpr char kIniFileName[] = "velun.ini";
   std::string PathOf(const char* name) const { return directory_ + name; }
+  // Every written key's line stands in the new profile on disk.
+  bool NewProfileIsWhole() const;
   std::string directory_;  // ends in a separator
   std::string profile_;    // where profile writes go: velun.ini, or its new version
+  // During a profile save: whether the new version began as a whole copy
+  // of the old one, and the "key=value" lines written into it.
+  bool copied_ = true;
+  std::vector<std::string> written_;
 };
 
 // A whole open file's bytes: nothing when its size cannot be had; at most

@@ -41,7 +41,9 @@ std::size_t DecodeOne(int index, const std::uint8_t* data, std::size_t size, std
     p.entries = static_cast<std::uint32_t*>(std::malloc(sizeof(std::uint32_t) * h.capacity));
     if (p.entries != nullptr) {
       kept = std::min(present, static_cast<std::size_t>(h.capacity));  // newest first
-      for (std::size_t i = 0; i < kept; ++i) p.entries[i] = GetLe32(data + pos + 4 * i);
+      // A colour is 0x00BBGGRR: a hand-edited top byte would make it read as
+      // no colour, or as a negative number where a colour is returned.
+      for (std::size_t i = 0; i < kept; ++i) p.entries[i] = GetLe32(data + pos + 4 * i) & 0xFFFFFF;
     }
   }
   h.count = static_cast<std::int32_t>(kept);

@@ -10,6 +10,15 @@ PickerPoint PlacePicker(int cursorX, int cursorY, int marginX, int marginY, int 
   return p;
 }
 
+MonitorArea MoveInside(MonitorArea window, MonitorArea area) {
+  int dx = 0, dy = 0;
+  if (window.right > area.right) dx = area.right - window.right;
+  if (window.left + dx < area.left) dx = area.left - window.left;
+  if (window.bottom > area.bottom) dy = area.bottom - window.bottom;
+  if (window.top + dy < area.top) dy = area.top - window.top;
+  return {window.left + dx, window.top + dy, window.right + dx, window.bottom + dy};
+}
+
 std::vector<TextLine> PickerTextLines(const char* text) {
   std::vector<TextLine> lines;
   int start = 0;

@@ -13,6 +13,10 @@ struct MonitorArea {
   int left, top, right, bottom;
 };
 
+// A window's rectangle moved, not resized, to lie inside area (a monitor's
+// work area); one larger than area keeps its left and top edge in it.
+MonitorArea MoveInside(MonitorArea window, MonitorArea area);
+
 // Beside the cursor by the margins; with adjust on, flipped to the other
 // side of the cursor where it would leave the monitor on the right or at
 // the bottom.

@@ -32,6 +32,9 @@ int CopyPaletteColor() {
 }
 
 void CopyAndReport() {
+  // A double click on empty list space, or Enter with nothing selected:
+  // nothing was asked for, so nothing happens and nothing is said.
+  if (SendMessageA(paletteList, LB_GETCURSEL, 0, 0) < 0) return;
   switch (CopyPaletteColor()) {
     case kCopyFailed: MessageBoxA(paletteWindow, "クリップボードへの転送に失敗しました", "エラー", MB_ICONERROR); break;
     case kCopyEmptyFormat: StatusReport("フォーマットが空です"); break;

@@ -7,6 +7,7 @@ enum CopyStatus {
   kCopyEmptyFormat = -2,  // the chosen format is empty
 };
 int CopyPaletteColor();
-// Command 1344: the copy and its report, a message box for a failure or a
-// pop-out text in the status bar.
+// Command 1344, Enter and a double click: the copy and its report, a
+// message box for a failure or a pop-out text in the status bar; nothing
+// at all without a selection.
 void CopyAndReport();

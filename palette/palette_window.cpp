@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "core/palette_model.h"
+#include "core/picker_geometry.h"
 #include "core/settings.h"
 #include "palette/palette_copy.h"
 #include "palette/palette_list.h"
@@ -176,6 +177,34 @@ void OnDestroy() {
   paletteFont = nullptr;
 }
 
+// The saved place is the normal rectangle as GetWindowPlacement gave it,
+// in workspace coordinates: restored the same way, it does not creep by the
+// size of a taskbar at the top or left each run. A place that lies on no
+// monitor (one that is gone) comes back onto the nearest one's work area.
+void RestorePlace(HWND window) {
+  RECT place = {settings.X, settings.Y, settings.X + settings.CX, settings.Y + settings.CY};
+  RECT work = {};  // workspace coordinates start at the primary monitor's work area
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  RECT onScreen = place;
+  OffsetRect(&onScreen, work.left, work.top);
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  if (MonitorFromRect(&onScreen, MONITOR_DEFAULTTONULL) == nullptr &&
+      GetMonitorInfoA(MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const RECT& area = monitor.rcWork;
+    const MonitorArea moved = MoveInside({onScreen.left, onScreen.top, onScreen.right, onScreen.bottom},
+                                         {area.left, area.top, area.right, area.bottom});
+    place = {moved.left - work.left, moved.top - work.top, moved.right - work.left, moved.bottom - work.top};
+  }
+  WINDOWPLACEMENT wp = {};
+  wp.length = sizeof wp;
+  wp.showCmd = SW_HIDE;
+  wp.rcNormalPosition = place;
+  SetWindowPlacement(window, &wp);
+  SetWindowPos(window, settings.TopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 bool CreateControls(HWND window) {
   paletteTab = CreateWindowExA(0, WC_TABCONTROLA, "",
                                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_TABSTOP | TCS_FOCUSNEVER, 0, 0, 0,
@@ -250,8 +279,7 @@ int CreatePaletteWindow() {
   }
   paletteAccelerators = LoadAcceleratorsA(appInstance, MAKEINTRESOURCEA(IDA_PALETTE));
   paletteWindow = window;
-  SetWindowPos(window, settings.TopMost ? HWND_TOPMOST : HWND_NOTOPMOST, settings.X, settings.Y, settings.CX,
-               settings.CY, SWP_NOACTIVATE);
+  RestorePlace(window);
   return 0;
 }
 

@@ -124,6 +124,17 @@ TEST_F(PaletteFileTest, CountAboveCapacityKeepsTheNewest) {
   EXPECT_EQ(AddPaletteColor(5, 0, 1), 2);
 }
 
+// A hand-edited colour keeps its 24 colour bits only: above them it would
+// read back as a negative number where a copy returns the colour.
+TEST_F(PaletteFileTest, ColoursKeepTheirColourBitsOnly) {
+  Bytes b = Magic();
+  PutHeader(b, {3, 3, 3, 0, 20, 1});
+  PutColours(b, {0xFF123456, 0x80FFFFFF, 0x01000000});
+  PutHeader(b, {0, 5, 5, 0, 20, 1});
+  ASSERT_EQ(Decode(b), PaletteDecode::Loaded);
+  EXPECT_EQ(Entries(0), (std::vector<std::uint32_t>{0x123456, 0xFFFFFF, 0}));
+}
+
 TEST_F(PaletteFileTest, NegativeAndHugeFields) {
   Bytes b = Magic();
   PutHeader(b, {-3, 10, 10, 0, 20, 1});  // a negative count holds no colours

@@ -112,17 +112,27 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeCreatedGivesOneMessageBox) {
   EXPECT_EQ(Ini("ぬべら", "ShowPicker"), "1");
 }
 
+// A save that cannot write a file whole keeps the old file byte for byte
+// and says so once: a data file, and velun.ini, whose new version must
+// start as a copy of the hand-edited old one (a directory stands where the
+// new version would go, as a full disk would stop it).
 TEST_F(SettingsStoreTest, AFailedSaveKeepsTheOldFile) {
-  dir.Write("range.dat", std::string("\x02\0\0\0\x01\0\0\0\x03\0\0\0\x07\0\0\0", 16));
-  LoadSettingsIn(dir.path());
-  ASSERT_EQ(rangeCount, 2);
-  // The new file cannot be made; the saved list must stay as it was.
-  ASSERT_TRUE(CreateDirectoryA(dir.Path("range.dat.new").c_str(), nullptr));
-  rangeIndex = 0;
-  MessageBoxCatcher boxes;
-  SaveSettingsIn(dir.path());
-  EXPECT_EQ(boxes.boxes().size(), 1u);
-  EXPECT_EQ(dir.Read("range.dat"), std::string("\x02\0\0\0\x01\0\0\0\x03\0\0\0\x07\0\0\0", 16));
+  const std::string range("\x02\0\0\0\x01\0\0\0\x03\0\0\0\x07\0\0\0", 16);
+  const std::string ini = "; mine\r\n[ぬべら]\r\nCursorMarginX=33\r\n[mine]\r\nnote=kept\r\n";
+  for (const char* blocked : {"range.dat", "velun.ini"}) {
+    dir.Write("range.dat", range);
+    dir.Write("velun.ini", ini);
+    LoadSettingsIn(dir.path());
+    ASSERT_EQ(rangeCount, 2);
+    ASSERT_TRUE(CreateDirectoryA(dir.Path((std::string(blocked) + ".new").c_str()).c_str(), nullptr));
+    settings.CursorMarginX = 44;
+    rangeIndex = 0;
+    MessageBoxCatcher boxes;
+    SaveSettingsIn(dir.path());
+    EXPECT_EQ(boxes.boxes().size(), 1u) << blocked;
+    EXPECT_EQ(dir.Read(blocked), std::string(blocked) == "range.dat" ? range : ini) << blocked;
+    RemoveDirectoryA(dir.Path((std::string(blocked) + ".new").c_str()).c_str());
+  }
 }
 
 TEST_F(SettingsStoreTest, PaletteWindowPlacementIsSavedFromItsNormalRectangle) {

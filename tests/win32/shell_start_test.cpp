@@ -11,6 +11,7 @@
 #include "picker/picker_state.h"
 #include "program_fixture.h"
 #include "shared/palette_link.h"
+#include "test_window.h"
 
 namespace {
 
@@ -44,6 +45,30 @@ bool TrayIconShown(HWND owner) {
 }
 
 using StartUpFailure = ProgramFixture;
+
+// At log-on the shell may not take the icon yet: velun tries again until
+// it can, and the icon is there once the shell takes it.
+int refusals = 0;
+BOOL WINAPI ShellStillStarting(DWORD message, PNOTIFYICONDATAA data) {
+  if (message == NIM_ADD && refusals > 0) {
+    --refusals;
+    return FALSE;
+  }
+  return Shell_NotifyIconA(message, data);
+}
+
+TEST_F(StartUpFailure, ATrayIconTheShellRefusesIsAddedLater) {
+  LoadSettings();
+  ASSERT_TRUE(RegisterMainWindowClass());
+  mainWindow = CreateMainWindow();
+  refusals = 3;
+  notifyIcon = ShellStillStarting;
+  ASSERT_EQ(InitMainWindow(mainWindow), 0);
+  EXPECT_FALSE(TrayIconShown(mainWindow));
+  EXPECT_TRUE(WaitUntil([] { return TrayIconShown(mainWindow); }, 8000)) << refusals << " refusals left";
+  EXPECT_EQ(refusals, 0);
+  notifyIcon = Shell_NotifyIconA;
+}
 
 TEST_F(StartUpFailure, NoPickerThreadLeavesNoTrayIconBehind) {
   LoadSettings();
