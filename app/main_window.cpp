@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <commctrl.h>
+#include <wtsapi32.h>
 
 #include "app/app_state.h"
 #include "app/messages.h"
@@ -120,6 +121,16 @@ void HidePickerBehindPalette(int visible) {
   SetPickerSuspend(visible ? 1 : (settings.ShowPicker && !settingsOpen ? 0 : 1), 0);
 }
 
+// Windows may have dropped the hooks while it slept or the session was
+// locked.
+void OnPowerBroadcast(WPARAM event) {
+  if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) ReattachHookCore();
+}
+
+void OnSessionChange(WPARAM event) {
+  if (event == WTS_SESSION_UNLOCK) ReattachHookCore();
+}
+
 void OnTimer(HWND window, WPARAM timer) {
   if (timer == kTrayRetryTimer) AddTrayIcon(window);
 }
@@ -157,6 +168,7 @@ void ReleaseShellParts() {
 
 // Saves everything, stops the picker thread and lets go of what start-up made.
 void OnDestroy() {
+  WTSUnRegisterSessionNotification(mainWindow);
   SaveSettings();
   if (pickerWindow != nullptr) SendMessageA(pickerWindow, UM_CLOSEPICKER, 0, 0);
   if (pickerThread != nullptr) {
@@ -192,6 +204,8 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case UM_RUNSHORTCUT: OnRunShortcut(wParam); return 0;
     case UM_TRAYNOTIFY: OnTrayNotify(hwnd, lParam); return 0;
     case WM_TIMER: OnTimer(hwnd, wParam); return 0;
+    case WM_POWERBROADCAST: OnPowerBroadcast(wParam); return TRUE;
+    case WM_WTSSESSION_CHANGE: OnSessionChange(wParam); return 0;
   }
   // The frame is a dialog: Tab, arrows and mnemonics need the dialog procedure.
   return DefDlgProcA(hwnd, msg, wParam, lParam);
@@ -265,6 +279,7 @@ int InitMainWindow(HWND window) {
   SetPlacementWindow(paletteWindow);
   BuildTrayMenu();
   taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+  WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
   AddTrayIcon(window);
 
   pickerShell = {PostPickerFailed, PostShortcut};

@@ -15,38 +15,71 @@ constexpr DWORD kMaxDataFileSize = 16 * 1024 * 1024;
 
 // The new file's data reaches the disk before it takes the old one's
 // place: after a power cut NTFS may keep a rename without the data.
-void FlushToDisk(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+void FlushToDisk(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
   FlushFileBuffers(file);
   CloseHandle(file);
 }
 
 // The complete new file takes the old one's place, or goes.
-bool ReplaceWith(const std::string& fresh, const std::string& path) {
-  if (MoveFileExA(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-  DeleteFileA(fresh.c_str());
+bool ReplaceWith(const std::wstring& fresh, const std::wstring& path) {
+  if (MoveFileExW(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  DeleteFileW(fresh.c_str());
   return false;
 }
 
 }  // namespace
 
-std::string DataFilePath(const char* name) {
-  char module[MAX_PATH] = {};
-  GetModuleFileNameA(appInstance, module, MAX_PATH);
-  return PathBeside(module, name);
+std::wstring Widen(const std::string& text) {
+  const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  if (n <= 0) return L"";
+  std::wstring wide(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
+  wide.resize(static_cast<std::size_t>(n - 1));
+  return wide;
 }
 
-std::string DataDirectory() { return DataFilePath(""); }
+std::string Narrow(const std::wstring& text) {
+  const int n = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  if (n <= 0) return "";
+  std::string narrow(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, narrow.data(), n, nullptr, nullptr);
+  narrow.resize(static_cast<std::size_t>(n - 1));
+  return narrow;
+}
+
+std::wstring ProgramDirectory() {
+  // A long path may not fit MAX_PATH: the buffer grows until it does.
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(appInstance, path.data(), static_cast<DWORD>(path.size()));
+    if (n == 0) return L"";
+    if (n < path.size()) {
+      path.resize(n);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
+std::wstring FileStore::PathOf(const char* name) const { return directory_ + Widen(name); }
 
 std::string FileStore::ReadProfile(const char* section, const char* key, const char* fallback) {
-  char value[260] = {};
-  GetPrivateProfileStringA(section, key, fallback, value, sizeof value, PathOf(kIniFileName).c_str());
-  return value;
+  wchar_t value[260] = {};
+  GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(fallback).c_str(), value, 260,
+                           PathOf(kIniFileName).c_str());
+  // At most 259 bytes, as the loader has always read, never cut inside a
+  // double-byte character.
+  char text[260] = {};
+  CopyText(text, sizeof text, Narrow(value).c_str());
+  return text;
 }
 
 void FileStore::WriteProfile(const char* section, const char* key, const char* value) {
-  if (!WritePrivateProfileStringA(section, key, value, profile_.c_str())) copied_ = false;
+  if (!WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(), profile_.c_str()))
+    copied_ = false;
   written_.push_back(std::string(key) + "=" + value);
 }
 
@@ -54,18 +87,18 @@ void FileStore::WriteProfile(const char* section, const char* key, const char* v
 // program's, and a hand-edited layout, stay. Without that copy the new
 // version would lose them: it must not replace the old one then.
 void FileStore::BeginProfileSave() {
-  const std::string path = PathOf(kIniFileName);
-  profile_ = path + ".new";
+  const std::wstring path = PathOf(kIniFileName);
+  profile_ = path + L".new";
   written_.clear();
-  copied_ = CopyFileA(path.c_str(), profile_.c_str(), FALSE) ||
-            GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;  // a first save copies nothing
-  if (!copied_) DeleteFileA(profile_.c_str());
+  copied_ = CopyFileW(path.c_str(), profile_.c_str(), FALSE) ||
+            GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;  // a first save copies nothing
+  if (!copied_) DeleteFileW(profile_.c_str());
 }
 
 // Profile writes are not to be trusted: under Wine one reports success when
 // its write to the disk failed. So the new version is read back from disk.
 bool FileStore::NewProfileIsWhole() const {
-  HANDLE file = CreateFileA(profile_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  HANDLE file = CreateFileW(profile_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   const auto bytes = ReadWholeFile(file);
@@ -88,13 +121,13 @@ bool FileStore::NewProfileIsWhole() const {
 }
 
 bool FileStore::EndProfileSave() {
-  const std::string path = PathOf(kIniFileName);
-  WritePrivateProfileStringA(nullptr, nullptr, nullptr, profile_.c_str());  // flushes the profile cache
+  const std::wstring path = PathOf(kIniFileName);
+  WritePrivateProfileStringW(nullptr, nullptr, nullptr, profile_.c_str());  // flushes the profile cache
   const bool whole = copied_ && NewProfileIsWhole();
-  const std::string fresh = profile_;
+  const std::wstring fresh = profile_;
   profile_ = path;
   if (!whole) {
-    DeleteFileA(fresh.c_str());
+    DeleteFileW(fresh.c_str());
     return false;
   }
   FlushToDisk(fresh);
@@ -103,7 +136,7 @@ bool FileStore::EndProfileSave() {
 
 void FileStore::RemoveStaleFiles() const {
   for (const char* name : {kIniFileName, "pickfmt.dat", "palette.dat", "range.dat", "keycfg.dat"})
-    DeleteFileA((PathOf(name) + ".new").c_str());
+    DeleteFileW((PathOf(name) + L".new").c_str());
 }
 
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(HANDLE file) {
@@ -118,7 +151,7 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(HANDLE file) {
 }
 
 std::optional<std::vector<std::uint8_t>> FileStore::ReadData(const char* name) {
-  HANDLE file = CreateFileA(PathOf(name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+  HANDLE file = CreateFileW(PathOf(name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   auto bytes = ReadWholeFile(file);
@@ -129,9 +162,9 @@ std::optional<std::vector<std::uint8_t>> FileStore::ReadData(const char* name) {
 // A save goes to a new file that replaces the old one only once it is
 // complete: a failed write never leaves a cut-off file behind.
 bool FileStore::WriteData(const char* name, const std::vector<std::uint8_t>& bytes) {
-  const std::string path = PathOf(name);
-  const std::string fresh = path + ".new";
-  HANDLE file = CreateFileA(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  const std::wstring path = PathOf(name);
+  const std::wstring fresh = path + L".new";
+  HANDLE file = CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
@@ -142,6 +175,6 @@ bool FileStore::WriteData(const char* name, const std::vector<std::uint8_t>& byt
   const bool flushed = complete && FlushFileBuffers(file);
   const bool closed = CloseHandle(file) != FALSE;
   if (complete && flushed && closed) return ReplaceWith(fresh, path);
-  DeleteFileA(fresh.c_str());
+  DeleteFileW(fresh.c_str());
   return false;
 }

@@ -1,5 +1,7 @@
 // The settings on disk: velun.ini through the profile functions and the data
-// files, in one directory (beside the executable for the program).
+// files, in one directory (beside the executable for the program). Paths
+// are wide: the folder may hold characters outside the ANSI code page (a
+// user name in another script), while the files' contents stay Shift-JIS.
 #pragma once
 
 #include <windows.h>
@@ -15,7 +17,7 @@
 // program ended at any moment leaves the old version or the new one.
 class FileStore : public DataStore {
  public:
-  explicit FileStore(std::string directory)
+  explicit FileStore(std::wstring directory)
       : directory_(std::move(directory)), profile_(PathOf(kIniFileName)) {}
 
   std::string ReadProfile(const char* section, const char* key, const char* fallback) override;
@@ -30,11 +32,11 @@ class FileStore : public DataStore {
 
  private:
   static constexpr char kIniFileName[] = "velun.ini";
-  std::string PathOf(const char* name) const { return directory_ + name; }
+  std::wstring PathOf(const char* name) const;
   // Every written key's line stands in the new profile on disk.
   bool NewProfileIsWhole() const;
-  std::string directory_;  // ends in a separator
-  std::string profile_;    // where profile writes go: velun.ini, or its new version
+  std::wstring directory_;  // ends in a separator
+  std::wstring profile_;    // where profile writes go: velun.ini, or its new version
   // During a profile save: whether the new version began as a whole copy
   // of the old one, and the "key=value" lines written into it.
   bool copied_ = true;
@@ -45,8 +47,8 @@ class FileStore : public DataStore {
 // 16 MiB (data files are small, and a huge one is not worth the memory).
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(HANDLE file);
 
-
-// The full path of a data file beside the executable.
-std::string DataFilePath(const char* name);
 // The executable's directory, ending in a separator.
-std::string DataDirectory();
+std::wstring ProgramDirectory();
+// Text of the ANSI code page (Shift-JIS) as UTF-16, and back.
+std::wstring Widen(const std::string& text);
+std::string Narrow(const std::wstring& text);

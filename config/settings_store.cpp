@@ -7,8 +7,8 @@
 
 namespace {
 HWND placementWindow = nullptr;
-std::string chosenDirectory;
-std::string Directory() { return chosenDirectory.empty() ? DataDirectory() : chosenDirectory; }
+std::wstring chosenDirectory;
+std::wstring Directory() { return chosenDirectory.empty() ? ProgramDirectory() : chosenDirectory; }
 }  // namespace
 
 void SetPlacementWindow(HWND window) { placementWindow = window; }
@@ -16,13 +16,13 @@ void SetPlacementWindow(HWND window) { placementWindow = window; }
 const char kSaveFailedText[] = "設定の保存に失敗しました";
 const char kSaveFailedCaption[] = "ぬべら";
 
-void LoadSettingsIn(const std::string& directory) {
+void LoadSettingsIn(const std::wstring& directory) {
   FileStore store(directory);
   store.RemoveStaleFiles();
   LoadSettingsFrom(store);
 }
 
-void SaveSettingsIn(const std::string& directory) {
+void SaveSettingsIn(const std::wstring& directory) {
   FileStore store(directory);
   // The palette window's normal rectangle, also while it is hidden or minimised.
   PalettePlacement placement = {};
@@ -37,6 +37,8 @@ void SaveSettingsIn(const std::string& directory) {
     MessageBoxA(nullptr, kSaveFailedText, kSaveFailedCaption, MB_ICONERROR);
 }
 
-void UseDataDirectory(const std::string& directory) { chosenDirectory = directory; }
+void LoadSettingsIn(const std::string& directory) { LoadSettingsIn(Widen(directory)); }
+void SaveSettingsIn(const std::string& directory) { SaveSettingsIn(Widen(directory)); }
+void UseDataDirectory(const std::string& directory) { chosenDirectory = Widen(directory); }
 void LoadSettings() { LoadSettingsIn(Directory()); }
 void SaveSettings() { SaveSettingsIn(Directory()); }

@@ -18,7 +18,10 @@ void SetPlacementWindow(HWND window);
 // unless a directory (ending in a separator) was named here; tests do.
 void UseDataDirectory(const std::string& directory);
 
-// The same with the files in directory (ending in a separator).
+// The same with the files in directory (ending in a separator), wide or in
+// the ANSI code page.
+void LoadSettingsIn(const std::wstring& directory);
+void SaveSettingsIn(const std::wstring& directory);
 void LoadSettingsIn(const std::string& directory);
 void SaveSettingsIn(const std::string& directory);
 

@@ -19,6 +19,28 @@ std::uint32_t AveragePixels(const std::uint32_t* pixels, std::size_t count, Pixe
   return r | g << 8 | b << 16;
 }
 
+std::uint32_t AverageOutside(const std::uint32_t* pixels, int size, PixelLayout layout, SquareHole hole) {
+  const auto whole = static_cast<std::size_t>(size) * static_cast<std::size_t>(size);
+  hole = {std::max(hole.left, 0), std::max(hole.top, 0), std::min(hole.right, size), std::min(hole.bottom, size)};
+  if (pixels == nullptr || size <= 0 || hole.right <= hole.left || hole.bottom <= hole.top)
+    return AveragePixels(pixels, whole, layout);
+  const int redShift = layout == PixelLayout::ColourRef ? 0 : 16;
+  const int blueShift = layout == PixelLayout::ColourRef ? 16 : 0;
+  std::uint64_t red = 0, green = 0, blue = 0, count = 0;
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      if (y >= hole.top && y < hole.bottom && x >= hole.left && x < hole.right) continue;
+      const std::uint32_t p = pixels[static_cast<std::size_t>(y) * size + x];
+      red += (p >> redShift) & 0xFF;
+      green += (p >> 8) & 0xFF;
+      blue += (p >> blueShift) & 0xFF;
+      ++count;
+    }
+  if (count == 0) return AveragePixels(pixels, whole, layout);
+  return static_cast<std::uint32_t>(red / count) | static_cast<std::uint32_t>(green / count) << 8 |
+         static_cast<std::uint32_t>(blue / count) << 16;
+}
+
 std::uint32_t TextColourFor(std::uint32_t colour, int threshold) {
   const int sum = static_cast<int>((colour & 0xFF) + ((colour >> 8) & 0xFF) + ((colour >> 16) & 0xFF));
   return sum < threshold ? 0xFFFFFFu : 0u;

@@ -17,6 +17,16 @@ enum class PixelLayout { ColourRef, Dib };
 // truncation. Returns kSampleFallback when count is 0.
 std::uint32_t AveragePixels(const std::uint32_t* pixels, std::size_t count, PixelLayout layout);
 
+// Columns and rows of a sampled square that are left out: where the picker
+// itself stands. Empty when right <= left or bottom <= top.
+struct SquareHole {
+  int left, top, right, bottom;
+};
+// The average of the size × size square's pixels outside hole, each
+// channel summed and divided with truncation. A hole that covers the whole
+// square leaves nothing better to go by than every pixel: their average.
+std::uint32_t AverageOutside(const std::uint32_t* pixels, int size, PixelLayout layout, SquareHole hole);
+
 // White (0xFFFFFF) when red + green + blue is below threshold, else black.
 std::uint32_t TextColourFor(std::uint32_t colour, int threshold);
 

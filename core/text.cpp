@@ -16,19 +16,3 @@ std::size_t CopyText(char* dst, std::size_t size, const char* src) {
   dst[n] = '\0';
   return n;
 }
-
-std::string PathBeside(const char* modulePath, const char* name) {
-  std::size_t end = 0;  // just past the last separator
-  for (std::size_t i = 0; modulePath[i] != '\0';) {
-    const unsigned char c = static_cast<unsigned char>(modulePath[i]);
-    if (IsSjisLeadByte(c) && modulePath[i + 1] != '\0') {
-      i += 2;
-      continue;
-    }
-    ++i;
-    if (c == '\\' || c == '/' || (c == ':' && i == 2)) end = i;
-  }
-  std::string path(modulePath, end);
-  if (path.empty() || (path.back() != '\\' && path.back() != '/')) path += '\\';
-  return path + name;
-}

@@ -14,9 +14,3 @@ inline bool IsSjisTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && 
 // splitting a double-byte character and never ending in half of one (a lead
 // byte without its trail is left out at the end). Returns the bytes copied.
 std::size_t CopyText(char* dst, std::size_t size, const char* src);
-
-// The path of a file named name in the directory of modulePath: drive and
-// directory of modulePath, a backslash unless that already ends in '\' or
-// '/', then name. Double-byte characters are stepped over whole, since a
-// trail byte can be '\'.
-std::string PathBeside(const char* modulePath, const char* name);

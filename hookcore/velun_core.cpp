@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <initializer_list>
+#include <new>
 
 #include "hookcore/hook_logic.h"
 #include "hookcore/hook_messages.h"
@@ -23,15 +24,22 @@ HookConfig config = {};  // written by the program's threads, read by the hooks
 
 // The hook thread's own.
 HookState state = {};
-// Removed by the hook thread as it ends, or by a release that gave up
-// waiting for it: whoever takes a handle first unhooks it.
-HHOOK volatile keyboardHook = nullptr;
-HHOOK volatile mouseHook = nullptr;
+// The hooks of one attach, removed by its hook thread as it ends or by a
+// release that gave up waiting for it: whoever takes a handle first
+// unhooks it. Each attach has a set of its own, so a late thread of an
+// earlier attach can never remove the hooks of a newer one. Freed by the
+// last of its two users, the hook thread and the attach.
+struct HookSet {
+  HHOOK volatile keyboard = nullptr;
+  HHOOK volatile mouse = nullptr;
+  LONG volatile users = 2;
+};
 
 // Owned by the attaching caller.
 HWND volatile target = nullptr;
 HANDLE hookThread = nullptr;
 DWORD hookThreadId = 0;
+HookSet* hooks = nullptr;  // the current attach's, under lifeLock
 
 HookConfig Snapshot() {
   EnterCriticalSection(&configLock);
@@ -92,11 +100,21 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void Unhook();
+void Unhook(HookSet* set) {
+  for (HHOOK volatile* slot : {&set->keyboard, &set->mouse}) {
+    HHOOK hook = static_cast<HHOOK>(InterlockedExchangePointer(reinterpret_cast<void* volatile*>(slot), nullptr));
+    if (hook != nullptr) UnhookWindowsHookEx(hook);
+  }
+}
+
+void Drop(HookSet* set) {
+  if (InterlockedDecrement(&set->users) == 0) delete set;
+}
 
 struct StartUp {
   HANDLE ready;
   bool installed;
+  HookSet* set;
 };
 
 DWORD WINAPI HookThreadMain(LPVOID parameter) {
@@ -104,23 +122,18 @@ DWORD WINAPI HookThreadMain(LPVOID parameter) {
   MSG msg;
   PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // the queue for WM_QUIT
   state = HookState{};
-  keyboardHook = SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardProc, dllInstance, 0);
-  mouseHook = SetWindowsHookExA(WH_MOUSE_LL, MouseProc, dllInstance, 0);
-  start->installed = keyboardHook != nullptr && mouseHook != nullptr;
+  HookSet* set = start->set;
+  set->keyboard = SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardProc, dllInstance, 0);
+  set->mouse = SetWindowsHookExA(WH_MOUSE_LL, MouseProc, dllInstance, 0);
+  start->installed = set->keyboard != nullptr && set->mouse != nullptr;
   const bool installed = start->installed;
   SetEvent(start->ready);  // start is gone after this
   if (installed) {
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
   }
-  Unhook();
+  Unhook(set);
+  Drop(set);
   return installed ? 0 : 1;
-}
-
-void Unhook() {
-  for (HHOOK volatile* slot : {&keyboardHook, &mouseHook}) {
-    HHOOK hook = static_cast<HHOOK>(InterlockedExchangePointer(reinterpret_cast<void* volatile*>(slot), nullptr));
-    if (hook != nullptr) UnhookWindowsHookEx(hook);
-  }
 }
 
 // Under lifeLock. A hook thread that does not end in time is left to end
@@ -128,7 +141,9 @@ void Unhook() {
 void StopHookThread() {
   if (hookThread == nullptr) return;
   PostThreadMessageA(hookThreadId, WM_QUIT, 0, 0);
-  if (WaitForSingleObject(hookThread, kStopWaitMs) != WAIT_OBJECT_0) Unhook();
+  if (WaitForSingleObject(hookThread, kStopWaitMs) != WAIT_OBJECT_0) Unhook(hooks);
+  Drop(hooks);
+  hooks = nullptr;
   CloseHandle(hookThread);
   hookThread = nullptr;
   hookThreadId = 0;
@@ -145,15 +160,21 @@ int Attach(HWND window) {
     c.doubleClickWidth = GetSystemMetrics(SM_CXDOUBLECLK);
     c.doubleClickHeight = GetSystemMetrics(SM_CYDOUBLECLK);
   });
-  StartUp start = {CreateEventA(nullptr, TRUE, FALSE, nullptr), false};
-  if (start.ready == nullptr) return kCoreNoThread;
+  StartUp start = {CreateEventA(nullptr, TRUE, FALSE, nullptr), false, new (std::nothrow) HookSet};
+  if (start.ready == nullptr || start.set == nullptr) {
+    if (start.ready != nullptr) CloseHandle(start.ready);
+    delete start.set;
+    return kCoreNoThread;
+  }
   target = window;
   hookThread = CreateThread(nullptr, 0, HookThreadMain, &start, 0, &hookThreadId);
   if (hookThread == nullptr) {
     CloseHandle(start.ready);
+    delete start.set;
     target = nullptr;
     return kCoreNoThread;
   }
+  hooks = start.set;
   WaitForSingleObject(start.ready, INFINITE);
   CloseHandle(start.ready);
   if (!start.installed) {

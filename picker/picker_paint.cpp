@@ -38,20 +38,22 @@ bool ArrowHotspot(HCURSOR arrow, POINT& hotspot) {
   return true;
 }
 
-// The block of screen pixels with the arrow cursor drawn in at its hotspot,
-// stretched into dc; the arrow is drawn unmagnified, so it costs the same
-// at every level.
-void StretchWithArrow(HDC dc, HDC screen, const ZoomBlock& b, int sx, int sy, int level, int width,
-                      int height) {
+// The block of screen pixels, stretched into dc through a copy: there the
+// picker's own pixels (own, in the block's pixels) are covered, not shown
+// as screen, and the arrow cursor is drawn in at its hotspot, unmagnified,
+// so it costs the same at every level.
+void StretchBlock(HDC dc, HDC screen, const ZoomBlock& b, int sx, int sy, int level, int width, int height,
+                  bool arrow, const RECT* own) {
   HDC copy = CreateCompatibleDC(dc);
   HBITMAP bitmap = copy != nullptr ? CreateCompatibleBitmap(dc, width, height) : nullptr;
   if (bitmap != nullptr) {
     HGDIOBJ old = SelectObject(copy, bitmap);
     BitBlt(copy, 0, 0, b.nx, b.ny, screen, sx, sy, SRCCOPY);
-    HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    if (own != nullptr) FillRect(copy, own, GetSysColorBrush(COLOR_3DFACE));
+    HCURSOR cursor = arrow ? LoadCursorA(nullptr, IDC_ARROW) : nullptr;
     POINT hotspot;
-    if (ArrowHotspot(arrow, hotspot))
-      DrawIconEx(copy, b.nx / 2 - hotspot.x, b.ny / 2 - hotspot.y, arrow, 0, 0, 0, nullptr,
+    if (cursor != nullptr && ArrowHotspot(cursor, hotspot))
+      DrawIconEx(copy, b.nx / 2 - hotspot.x, b.ny / 2 - hotspot.y, cursor, 0, 0, 0, nullptr,
                  DI_NORMAL | DI_DEFAULTSIZE);
     StretchBlt(dc, -b.ox, -b.oy, b.nx * level, b.ny * level, copy, 0, 0, b.nx, b.ny, SRCCOPY);
     SelectObject(copy, old);
@@ -88,8 +90,14 @@ bool DrawZoomView(HDC dc, HDC screen, int width, int height) {
   const int sx = cursorPosition.x - b.nx / 2;
   const int sy = cursorPosition.y - b.ny / 2;
   if (level > 0) {
-    if (settings.DrawArrowOnZoom)
-      StretchWithArrow(dc, screen, b, sx, sy, level, width, height);
+    // A large view reaches under the picker itself.
+    RECT own = {};
+    const RECT source = {sx, sy, sx + b.nx, sy + b.ny};
+    const bool covers = PickerPixels() != nullptr && IntersectRect(&own, PickerPixels(), &source);
+    OffsetRect(&own, -sx, -sy);
+    if (settings.DrawArrowOnZoom || covers)
+      StretchBlock(dc, screen, b, sx, sy, level, width, height, settings.DrawArrowOnZoom != 0,
+                   covers ? &own : nullptr);
     else
       StretchBlt(dc, -b.ox, -b.oy, b.nx * level, b.ny * level, screen, sx, sy, b.nx, b.ny, SRCCOPY);
     if (settings.DrawGridOnZoom) DrawGrid(dc, width, height, b, level, shadow);

@@ -17,6 +17,13 @@ int pickerWidth = 0;
 int pickerHeight = 0;
 int pickerDpi = kBaseDpi;
 HFONT pickerFont = nullptr;
+RECT pickerRect = {};
+bool pickerHiddenFromCapture = false;
+
+const RECT* PickerPixels() {
+  if (Suspended() || pickerHiddenFromCapture || pickerRect.right <= pickerRect.left) return nullptr;
+  return &pickerRect;
+}
 std::atomic<int> settingsOpen{0};
 HANDLE dragIdleEvent = nullptr;
 HANDLE pickerReadyEvent = nullptr;

@@ -28,6 +28,13 @@ extern int pickerHeight;
 // Picker thread; the margins and the zoom view's sizes scale by it.
 extern int pickerDpi;
 extern HFONT pickerFont;
+// Where the picker stands on the screen, and whether screen reads see it
+// (no one may sample the picker itself). Picker thread.
+extern RECT pickerRect;
+extern bool pickerHiddenFromCapture;
+// The picker's own pixels as screen reads would see them, or null when they
+// see none (the picker hidden, or kept out of screen reads by Windows).
+const RECT* PickerPixels();
 
 // Set by the settings dialog while it is open: the picker is suspended and
 // ignores its shortcuts.

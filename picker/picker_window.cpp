@@ -33,6 +33,16 @@ constexpr UINT kRedrawInterval = 20;
 constexpr UINT kSwitchTimerMessage = 1129;  // posted, wParam: on
 constexpr UINT kMoveMessage = 1130;         // sent: MovePicker
 constexpr UINT kResizeMessage = 1131;       // sent: UpdatePickerSize
+constexpr UINT kReattachMessage = 1132;     // posted: the hook core attached anew
+constexpr UINT kCoreMessage = 1133;         // sent, wParam: attach (1) or release (-1)
+
+// Windows removes a low-level hook without notice when it once answers too
+// slowly, and hooks have been seen gone after sleep or a locked session.
+// Once a second the picker looks whether the cursor went somewhere no move
+// report told of; if so for this long, the hooks are attached anew.
+constexpr UINT_PTR kWatchTimer = 1;
+constexpr UINT kWatchInterval = 1000;
+constexpr DWORD kLostAfterMs = 1500;
 
 bool OnPickerThread() {
   return GetWindowThreadProcessId(pickerWindow, nullptr) == GetCurrentThreadId();
@@ -87,6 +97,52 @@ MonitorArea MonitorUnder(POINT at) {
   return knownMonitor;
 }
 
+// Picker thread: whether the program has the hook core attached, and the
+// last move report, where and when.
+bool coreWanted = false;
+POINT lastReportAt = {};
+DWORD lastReportTick = 0;
+
+// A failed attach stays wanted: the watch tries again at its next look.
+bool Attach(HWND window) {
+  coreWanted = true;
+  lastReportTick = GetTickCount();
+  if (!readCursorPos(&lastReportAt)) lastReportAt = cursorPosition;
+  return __SetVelunCore(window) >= 0;
+}
+
+void Release() {
+  coreWanted = false;
+  __ReleaseVelunCore();
+}
+
+void Reattach(HWND window) {
+  if (!coreWanted) return;
+  __ReleaseVelunCore();
+  Attach(window);
+}
+
+void WatchHooks(HWND window) {
+  POINT now;
+  if (!coreWanted || !readCursorPos(&now)) return;
+  if (now.x == lastReportAt.x && now.y == lastReportAt.y) {
+    lastReportTick = GetTickCount();
+    return;
+  }
+  if (GetTickCount() - lastReportTick > kLostAfterMs) Reattach(window);
+}
+
+// The picker stands beside the cursor, so a large square reaches under it.
+// Windows 10 2004 and later keep a window out of screen reads; elsewhere
+// (and under Wine) its pixels are left out of the average and the zoom.
+void KeepOutOfScreenReads(HWND window) {
+  using SetWindowDisplayAffinityFn = BOOL(WINAPI*)(HWND, DWORD);
+  constexpr DWORD kExcludeFromCapture = 0x11;  // WDA_EXCLUDEFROMCAPTURE
+  const auto set = reinterpret_cast<SetWindowDisplayAffinityFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetWindowDisplayAffinity")));
+  pickerHiddenFromCapture = set != nullptr && set(window, kExcludeFromCapture);
+}
+
 // Where the low-level hook's positions are physical like everything else,
 // the picker stands at the move report; elsewhere at GetCursorPos.
 bool useReportedPosition = true;
@@ -112,7 +168,7 @@ void MoveTo(HWND window, POINT cursor) {
   POINT client = cursor;
   ScreenToClient(WindowFromPoint(cursor), &client);
   clientPosition = client;
-  const std::uint32_t colour = SampleColour(cursor.x, cursor.y, CurrentRange());
+  const std::uint32_t colour = SampleColour(cursor.x, cursor.y, CurrentRange(), PickerPixels());
   pickerColour = colour;
   pickerTextColour = TextColourFor(colour, settings.ThresholdText);
   if (Suspended() && settings.EnableSpuitOnSuspend) return;
@@ -125,6 +181,7 @@ void MoveTo(HWND window, POINT cursor) {
   // The old picture is not copied along: all of it is drawn again now.
   SetWindowPos(window, HWND_TOP, at.x, at.y, 0, 0,
                SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOSENDCHANGING | SWP_NOCOPYBITS);
+  pickerRect = {at.x, at.y, at.x + pickerWidth, at.y + pickerHeight};
   Repaint(window);
 }
 
@@ -166,6 +223,8 @@ bool AnotherMoveIsNext(HWND window) {
 // the position that GetCursorPos may not give yet.
 void OnMouseMove(HWND window, LPARAM lParam) {
   POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  lastReportAt = at;
+  lastReportTick = GetTickCount();
   if (!useReportedPosition && !readCursorPos(&at)) at = cursorPosition;
   if (ButtonHeld(VK_LBUTTON) && !leftDrag && !pickerLocked && MenuIdle()) StartDrag(leftDrag, rightDrag);
   if (ButtonHeld(VK_RBUTTON) && !rightDrag && !pickerLocked && MenuIdle()) StartDrag(rightDrag, leftDrag);
@@ -206,6 +265,7 @@ void OnZoomInput(HWND window, WPARAM kind, LPARAM lParam) {
       case VK_DOWN: ++p.y; break;
     }
     SetCursorPos(p.x, p.y);
+    lastReportAt = p;  // a move no hook reports
   }
 }
 
@@ -219,9 +279,10 @@ void OnCommand(WPARAM wParam) {
 void OnDestroy(HWND window) {
   if (window != pickerWindow) return;  // a picker whose creation failed
   if (settings.RealtimeDraw && !Suspended() && !pickerLocked) KillTimer(window, kRedrawTimer);
+  KillTimer(window, kWatchTimer);
   CloseHandle(dragIdleEvent);
   dragIdleEvent = nullptr;
-  __ReleaseVelunCore();
+  Release();
   if (pickerFont != nullptr) DeleteObject(pickerFont);
   pickerFont = nullptr;
   pickerWindow = nullptr;
@@ -231,6 +292,10 @@ void OnDestroy(HWND window) {
 }  // namespace
 
 CursorReader readCursorPos = GetCursorPos;
+
+void ReattachHookCore() {
+  if (pickerWindow != nullptr) PostMessageA(pickerWindow, kReattachMessage, 0, 0);
+}
 
 bool PickerHiddenByChoice() {
   return !settings.ShowPicker || settingsOpen || (paletteShown && settings.HidePicker);
@@ -247,7 +312,15 @@ LRESULT CALLBACK PickerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_COMMAND: OnCommand(wParam); return 0;
     case WM_CLOSE:
     case WM_ERASEBKGND: return 0;
-    case WM_TIMER: PickerTick(); return 0;
+    case WM_TIMER:
+      if (wParam == kWatchTimer) WatchHooks(hwnd);
+      else PickerTick();
+      return 0;
+    case kReattachMessage: Reattach(hwnd); return 0;
+    case kCoreMessage:
+      if (static_cast<int>(wParam) > 0) Attach(hwnd);
+      else Release();
+      return 0;
     case WM_DISPLAYCHANGE: OnDisplayChange(); return 0;
     case WM_DPICHANGED: FollowDpi(hwnd, LOWORD(wParam)); return 0;  // the picker places itself
     case kSwitchTimerMessage: SetPickerTimer(static_cast<int>(wParam)); return 0;
@@ -296,7 +369,10 @@ int CreatePicker(HWND parent) {
     result = -2;  // without it the main thread could not tell a drag from none
   } else {
     PassSettingsToHookCore(0);
-    if (__SetVelunCore(pickerWindow) < 0) result = kPickerCoreRefused;
+    if (!Attach(pickerWindow)) {
+      Release();
+      result = kPickerCoreRefused;
+    }
   }
   if (result != 0) {
     HWND failed = pickerWindow;
@@ -307,6 +383,8 @@ int CreatePicker(HWND parent) {
     return result;
   }
   pickerSuspended = -1;
+  SetTimer(pickerWindow, kWatchTimer, kWatchInterval, nullptr);
+  KeepOutOfScreenReads(pickerWindow);
   useReportedPosition = PerMonitorAware();
   POINT cursor = {};
   readCursorPos(&cursor);
@@ -338,6 +416,8 @@ void UpdatePickerSize(HWND window) {
   }
   pickerWidth = width;
   pickerHeight = height;
+  pickerRect.right = pickerRect.left + width;
+  pickerRect.bottom = pickerRect.top + height;
   SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -355,7 +435,7 @@ void MovePicker(HWND window) {
 
 void PickerTick() {
   if (Suspended() || pickerLocked || Dragging()) return;
-  const std::uint32_t c = SampleColour(cursorPosition.x, cursorPosition.y, CurrentRange());
+  const std::uint32_t c = SampleColour(cursorPosition.x, cursorPosition.y, CurrentRange(), PickerPixels());
   if (!zoomActive && c == pickerColour) return;
   pickerColour = c;
   pickerTextColour = TextColourFor(c, settings.ThresholdText);
@@ -381,8 +461,14 @@ void SetPickerSuspend(int suspend, int coreAction) {
   if (suspend == pickerSuspended && coreAction == 0) return;
   if (suspend == 0 && coreAction == 0 && __GetVelunCore() == 0) return;  // stays hidden
   pickerSuspended = suspend;
-  if (coreAction > 0) __SetVelunCore(pickerWindow);
-  if (coreAction < 0) __ReleaseVelunCore();
+  if (coreAction != 0 && !OnPickerThread()) {
+    // The hook core's attachment is the picker thread's to keep.
+    SendMessageA(pickerWindow, kCoreMessage, static_cast<WPARAM>(coreAction), 0);
+  } else if (coreAction > 0) {
+    Attach(pickerWindow);
+  } else if (coreAction < 0) {
+    Release();
+  }
   __SetVelunSuspend(SuspendMode());
   if (!Suspended() && !pickerLocked) MovePicker(pickerWindow);
   SetPickerTimer(!Suspended());

@@ -20,6 +20,9 @@ void SetPickerLock(int on);
 void SetPickerZoom(int on);
 void SetPickerLayered(int on);
 void OnShortcut(unsigned slot);
+// Attaches the hook core anew if it is meant to be attached: after sleep
+// or a locked session Windows may have dropped its hooks.
+void ReattachHookCore();
 
 // How the picker reads the cursor position: GetCursorPos, or a stand-in in
 // tests. FALSE when it cannot be read; the point is then not to be used.

@@ -46,7 +46,7 @@ constexpr int kMaxSampleSize = 16384;
 
 }  // namespace
 
-std::uint32_t SampleColour(int x, int y, int size) {
+std::uint32_t SampleColour(int x, int y, int size, const RECT* leftOut) {
   if (size <= 0 || size > kMaxSampleSize) return kSampleFallback;
   HDC screen = GetDC(nullptr);
   if (screen == nullptr) return kSampleFallback;
@@ -74,7 +74,13 @@ std::uint32_t SampleColour(int x, int y, int size) {
                       clip.left, clip.top, SRCCOPY) != FALSE;
         GdiFlush();
       }
-      if (read) colour = AveragePixels(square.bits, static_cast<std::size_t>(count), PixelLayout::Dib);
+      SquareHole hole = {};
+      if (leftOut != nullptr) {
+        const int x0 = x - size / 2;  // the square's top-left, as ClipSquare places it
+        const int y0 = y - size / 2;
+        hole = {leftOut->left - x0, leftOut->top - y0, leftOut->right - x0, leftOut->bottom - y0};
+      }
+      if (read) colour = AverageOutside(square.bits, size, PixelLayout::Dib, hole);
     }
   }
   ReleaseDC(nullptr, screen);

@@ -21,6 +21,7 @@ namespace {
 
 const char* const kSettingsFiles[] = {"velun.ini", "pickfmt.dat", "palette.dat", "range.dat", "keycfg.dat"};
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\velun";
+const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 std::string Expand(const char* text) {
   char path[MAX_PATH] = {};
@@ -87,7 +88,9 @@ class InstallerTest : public ::testing::Test {
     for (const char* f : {"velun.exe", "lumet.dll", "VELUN.DLL", "README.txt", "uninstall.exe"})
       DeleteFileA((dir + f).c_str());
     for (const char* f : kSettingsFiles) DeleteFileA((dir + f).c_str());
+    DeleteFileA((dir + "velun.ini.new").c_str());
     RemoveDirectoryA(dir.c_str());
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "velun");
     DeleteFileA(Shortcut().c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, kUninstallKey);
   }
@@ -104,7 +107,7 @@ TEST_F(InstallerTest, ASilentInstallIsForTheUserAlone) {
   EXPECT_EQ(RegValue(kUninstallKey, "DisplayIcon"), dir + "velun.exe,0");
   EXPECT_EQ(RegValue(kUninstallKey, "UninstallString"), "\"" + dir + "uninstall.exe\"");
   EXPECT_TRUE(Exists(Shortcut()));
-  EXPECT_EQ(RegValue("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "velun"), "<missing>")
+  EXPECT_EQ(RegValue(kRunKey, "velun"), "<missing>")
       << "starting with Windows is off unless chosen";
   for (const char* f : kSettingsFiles) EXPECT_FALSE(Exists(dir + f)) << "nothing of the user's yet: " << f;
 
@@ -125,7 +128,12 @@ TEST_F(InstallerTest, InstallingAgainEndsARunningVelunAndKeepsItsSettings) {
   PROCESS_INFORMATION velun = StartInstalled();
   ASSERT_TRUE(WaitUntil([] { return FindWindowA("zq_velun_picker", nullptr) != nullptr; }, 10000));
 
+  // An earlier install chose to start with Windows; this one (silent, the
+  // box unticked) does not, so the Run value goes.
+  const std::string run = "\"" + InstallDir() + "velun.exe\"";
+  RegSetKeyValueA(HKEY_CURRENT_USER, kRunKey, "velun", REG_SZ, run.c_str(), static_cast<DWORD>(run.size() + 1));
   ASSERT_EQ(RunToEnd(SetupCommand()), 0u);
+  EXPECT_EQ(RegValue(kRunKey, "velun"), "<missing>") << "autostart could not be turned off";
   EXPECT_EQ(WaitForSingleObject(velun.hProcess, 5000), WAIT_OBJECT_0) << "the running velun was not ended";
   DWORD code = STILL_ACTIVE;
   GetExitCodeProcess(velun.hProcess, &code);
@@ -147,6 +155,8 @@ TEST_F(InstallerTest, ASilentUninstallLeavesTheSettings) {
   CloseHandle(velun.hProcess);
 
   const std::string dir = InstallDir();
+  HANDLE cut = CreateFileA((dir + "velun.ini.new").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  CloseHandle(cut);  // what a save cut short left
   // The uninstaller copies itself away and runs from there: wait for its
   // work, whose last step removes the uninstall key.
   ASSERT_EQ(RunToEnd("\"" + dir + "uninstall.exe\" /S"), 0u);
@@ -155,6 +165,7 @@ TEST_F(InstallerTest, ASilentUninstallLeavesTheSettings) {
     EXPECT_FALSE(Exists(dir + f)) << f;
   EXPECT_FALSE(Exists(Shortcut()));
   for (const char* f : kSettingsFiles) EXPECT_TRUE(Exists(dir + f)) << "kept: " << f;
+  EXPECT_FALSE(Exists(dir + "velun.ini.new")) << "a cut save's file stays behind";
 }
 
 }  // namespace

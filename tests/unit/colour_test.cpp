@@ -35,6 +35,28 @@ TEST(AveragePixels, LargestSquareDoesNotOverflow) {
   EXPECT_EQ(AveragePixels(grid.data(), 0, PixelLayout::ColourRef), kSampleFallback);
 }
 
+// The picker's own pixels are left out of the square it samples: a 4 × 4
+// square whose pixels' red channel is 10 × column, averaged outside holes.
+TEST(AverageOutside, LeavesThePickersPixelsOut) {
+  std::uint32_t square[16];
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) square[y * 4 + x] = static_cast<std::uint32_t>(10 * x) | 0x400000;
+  const struct {
+    SquareHole hole;
+    std::uint32_t average;
+  } rows[] = {
+      {{0, 0, 0, 0}, 15 | 0x400000},       // no hole: every pixel
+      {{2, 0, 4, 4}, 5 | 0x400000},        // the right half: columns 0 and 1
+      {{1, 1, 3, 3}, 15 | 0x400000},       // the middle: a ring of 12, symmetric
+      {{-5, -5, 1, 9}, 20 | 0x400000},     // reaching out of the square: columns 1-3
+      {{0, 0, 4, 4}, 15 | 0x400000},       // everything: nothing better than all
+      {{3, 3, 2, 9}, 15 | 0x400000},       // empty: right before left
+  };
+  for (const auto& r : rows)
+    EXPECT_EQ(AverageOutside(square, 4, PixelLayout::ColourRef, r.hole), r.average)
+        << r.hole.left << "," << r.hole.top << "-" << r.hole.right << "," << r.hole.bottom;
+}
+
 TEST(TextColourFor, ThresholdRule) {
   EXPECT_EQ(TextColourFor(0x646464, 428), 0xFFFFFFu);  // sum 300
   EXPECT_EQ(TextColourFor(0x64C8C8, 428), 0u);         // sum 500

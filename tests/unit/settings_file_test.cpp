@@ -268,14 +268,4 @@ TEST_F(SettingsFileTest, EveryStepRunsAfterAFailure) {
 
 namespace {
 
-TEST(PathBeside, StepsOverDoubleByteCharacters) {
-  EXPECT_EQ(PathBeside("C:\\tools\\velun.exe", "velun.ini"), "C:\\tools\\velun.ini");
-  EXPECT_EQ(PathBeside("C:/tools/velun.exe", "range.dat"), "C:/tools/range.dat");
-  EXPECT_EQ(PathBeside("C:velun.exe", "range.dat"), "C:\\range.dat");
-  // "表" is 0x95 0x5C in Shift-JIS: its trail byte is not a separator.
-  EXPECT_EQ(PathBeside("C:\\色\\表.exe", "keycfg.dat"), "C:\\色\\keycfg.dat");
-  EXPECT_EQ(PathBeside("D:\\表\\v.exe", "x"), "D:\\表\\x");
-  EXPECT_EQ(PathBeside("\\\\server\\share\\v.exe", "x"), "\\\\server\\share\\x");
-}
-
 }  // namespace

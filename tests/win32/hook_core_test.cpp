@@ -273,7 +273,7 @@ TEST(HookCoreLife, AReleaseDoesNotWaitForAStuckHookThread) {
   for (DWORD id : ThreadsOfThisProcess())
     if (std::find(before.begin(), before.end(), id) == before.end()) hookThread = id;
   ASSERT_NE(hookThread, 0u);
-  HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, hookThread);
+  HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME | SYNCHRONIZE, FALSE, hookThread);
   ASSERT_NE(thread, nullptr);
   SuspendThread(thread);
   const DWORD start = GetTickCount();
@@ -289,15 +289,21 @@ TEST(HookCoreLife, AReleaseDoesNotWaitForAStuckHookThread) {
   MoveMouse(333, 222);
   Tap(VK_F2);
   EXPECT_LT(GetTickCount() - inputStart, 1000u) << "input waited on the stuck thread";
-  ResumeThread(thread);
-  CloseHandle(thread);
   EXPECT_TRUE(reports.Take().empty());
-  // And a new attach works.
+  // A new attach works, and keeps working once the stuck thread of the old
+  // one ends late: that thread removes its own hooks, never the new ones.
+  auto reported = [&](int x) {
+    MoveMouse(x, 222);
+    bool moved = false;
+    for (const Recorded& m : reports.Take()) moved = moved || m.message == HCN_MOUSEMOVE;
+    return moved;
+  };
   ASSERT_GE(__SetVelunCore(reports.hwnd()), 0);
-  MoveMouse(340, 222);
-  bool moved = false;
-  for (const Recorded& m : reports.Take()) moved = moved || m.message == HCN_MOUSEMOVE;
-  EXPECT_TRUE(moved);
+  EXPECT_TRUE(reported(340));
+  ResumeThread(thread);
+  EXPECT_EQ(WaitForSingleObject(thread, 5000), WAIT_OBJECT_0) << "the old hook thread ends";
+  CloseHandle(thread);
+  EXPECT_TRUE(reported(350)) << "the late thread removed the new attach's hooks";
   __ReleaseVelunCore();
 }
 

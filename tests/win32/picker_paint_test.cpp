@@ -187,3 +187,27 @@ TEST_F(PickerPaintTest, TextLinesFollowTheLineBreaks) {
 }
 
 }  // namespace
+
+namespace {
+
+// A large zoom view reaches under the picker itself: the source pixels the
+// picker covers are drawn as a plain face, never as the picker's own image
+// (with and without the arrow), and the rest of the block is the screen.
+TEST_F(PickerPaintTest, TheZoomViewNeverShowsThePickerItself) {
+  PatternWindow pattern(Tiles);
+  settings.ZoomLevel = 2;
+  pickerSuspended = 0;
+  pickerRect = {110, 90, 200, 140};  // beside the cursor at 100, 100
+  Canvas canvas(81, 81);
+  for (int arrow : {0, 1}) {
+    settings.DrawArrowOnZoom = arrow;
+    ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, 81, 81));
+    // The block is 40 × 40 from 80, 80 on, each pixel 2 × 2 from -1, -1.
+    EXPECT_EQ(canvas.at(2 * (112 - 80) - 1 + 1, 2 * (95 - 80) - 1 + 1), GetSysColor(COLOR_3DFACE)) << arrow;
+    EXPECT_EQ(canvas.at(2 * (105 - 80), 2 * (85 - 80)), Tiles(105, 85)) << arrow;
+  }
+  pickerSuspended = -1;
+  pickerRect = {};
+}
+
+}  // namespace

@@ -10,6 +10,7 @@
 #include "core/palette_model.h"
 #include "core/settings.h"
 #include "hookcore/hook_messages.h"
+#include "hookcore/velun_core.h"
 #include "input.h"
 #include "message_recorder.h"
 #include "picker/picker_state.h"
@@ -510,6 +511,25 @@ TEST_F(PickerTest, PaletteAndShowPickerShortcutsGoToTheShell) {
   SendMessageA(pickerWindow, HCN_SHORTCUT, kSlotPalette, 0);
   EXPECT_EQ(shortcutCount, 2);
   settingsOpen = 0;
+}
+
+}  // namespace
+
+namespace {
+
+// Hooks gone without the picker being told (as Windows drops a hook that
+// once answered too slowly; here they are released from outside): the
+// picker notices that the cursor went where no report told of, attaches
+// the hooks anew within a few seconds, and follows the mouse again.
+TEST_F(PickerTest, HooksDroppedBehindItsBackComeBack) {
+  StartPicker();
+  MoveMouse(200, 200);
+  ASSERT_TRUE(WaitUntil([&] { return PickerAt(PickerRect(), 220, 210); }));
+  __ReleaseVelunCore();
+  MoveMouse(400, 300);
+  EXPECT_TRUE(WaitUntil([] { return __GetVelunCore() != 0; }, 4000)) << "the hooks were not attached anew";
+  MoveMouse(410, 310);
+  EXPECT_TRUE(WaitUntil([&] { return PickerAt(PickerRect(), 430, 320); }, 2000));
 }
 
 }  // namespace

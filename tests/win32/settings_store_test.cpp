@@ -192,3 +192,39 @@ TEST(ReadWholeFile, NoSizeNoBytes) {
 }
 
 }  // namespace
+
+namespace {
+
+// A folder whose name holds characters outside the ANSI code page, as a
+// user name in Hangul does under a Japanese system: the settings are saved
+// there and read back, and the files hold Shift-JIS as everywhere else.
+TEST_F(SettingsStoreTest, AFolderNameOutsideTheCodePageKeepsTheSettings) {
+  const std::wstring folder = Widen(dir.path()) + L"\uBBFC\uC218\\";  // 민수
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  LoadSettingsIn(folder);
+  settings.CursorMarginX = 33;
+  std::strcpy(settings.SpuitFormat, "色 #%rx%gx%bx");
+  {
+    MessageBoxCatcher boxes;
+    SaveSettingsIn(folder);
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.boxes()[0].text;
+  }
+  settings = Settings{};
+  LoadSettingsIn(folder);
+  EXPECT_EQ(settings.CursorMarginX, 33);
+  EXPECT_STREQ(settings.SpuitFormat, "色 #%rx%gx%bx");
+
+  std::string ini;
+  HANDLE file = CreateFileW((folder + L"velun.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    if (auto bytes = ReadWholeFile(file)) ini.assign(bytes->begin(), bytes->end());
+    CloseHandle(file);
+  }
+  EXPECT_NE(ini.find("[ぬべら]\r\n"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("SpuitFormat=色 #%rx%gx%bx\r\n"), std::string::npos);
+  for (const wchar_t* name : {L"velun.ini", L"pickfmt.dat", L"range.dat", L"keycfg.dat", L"palette.dat"})
+    DeleteFileW((folder + name).c_str());
+  EXPECT_TRUE(RemoveDirectoryW(folder.c_str())) << "a file the test did not expect is left";
+}
+
+}  // namespace

@@ -207,3 +207,23 @@ TEST_F(SpuitTest, AHiddenPickerCopiesOnlyWithEnableSpuitOnSuspend) {
 }
 
 }  // namespace
+
+namespace {
+
+// The picker stands beside the cursor, so a square of range 101 reaches
+// under it: after a one-pixel move (the picker still where it stood) the
+// sample is the screen's colour alone, never the picker's text and frame.
+TEST_F(SpuitTest, ALargeRangeNeverSamplesThePickerItself) {
+  const std::int32_t widest[] = {101};
+  ASSERT_TRUE(SetRangeList(widest, 1, 0));
+  StartOverOrange();
+  for (int x : {401, 402, 401}) {
+    MoveMouse(x, 300);
+    ASSERT_TRUE(WaitUntil([&] { return cursorPosition.x == x; }));
+    PumpMessages(60);  // the timer samples again meanwhile
+    SpuitCommand();
+    EXPECT_EQ(ClipboardBytes(), std::string("#FF8000", 8)) << "after the move to " << x;
+  }
+}
+
+}  // namespace
