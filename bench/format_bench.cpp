@@ -17,6 +17,22 @@ void BM_ExpandDefaultPicker(benchmark::State& state) {
 }
 BENCHMARK(BM_ExpandDefaultPicker);
 
+// Every notation once: the colour's conversions are worked out once per
+// expansion, whatever the number of specifiers that need them.
+void BM_ExpandEveryNotation(benchmark::State& state) {
+  const char* format =
+      "%rh%gh%bh %rn %gn %bn %rp %gp %bp %hh %hs %hl %vs %vv %kc %km %ky %kk %ll %la %lb %lc %lh %ol %oa %ob "
+      "%oc %oh %ww %wk";
+  char out[kFormatBufferSize];
+  FormatInput input = {0x0080FF, 0, 200, 3, 4, 5, 8};
+  for (auto _ : state) {
+    input.colour = (input.colour + 0x010203) & 0xFFFFFF;  // a new colour each time: nothing to reuse
+    benchmark::DoNotOptimize(ExpandFormat(out, format, input));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_ExpandEveryNotation);
+
 void BM_ExpandToTheLimit(benchmark::State& state) {
   char format[kFormatBufferSize] = {};
   for (int i = 0; i + 3 < 259; i += 3) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/colour_spaces.h"
 #include "core/text.h"
 
 namespace {
@@ -11,66 +12,129 @@ unsigned Red(std::uint32_t c) { return c & 0xFF; }
 unsigned Green(std::uint32_t c) { return (c >> 8) & 0xFF; }
 unsigned Blue(std::uint32_t c) { return (c >> 16) & 0xFF; }
 
+// One expansion's sample: the input, and the colour's notations, worked out
+// once and only when a specifier asks for them.
+class Sample {
+ public:
+  explicit Sample(const FormatInput& in) : in(in) {}
+  const ColourSpaces& Spaces() {
+    if (!known_) {
+      spaces_ = ToColourSpaces(in.colour);
+      known_ = true;
+    }
+    return spaces_;
+  }
+  const FormatInput& in;
+
+ private:
+  ColourSpaces spaces_{};
+  bool known_ = false;
+};
+
 template <typename T>
 void Write(char* fragment, const char* f, T value) {
   std::snprintf(fragment, kFragmentBufferSize, f, value);
 }
+void Decimal(char* fragment, double value, int decimals) { WriteDecimal(fragment, kFragmentBufferSize, value, decimals); }
+void Hue(char* fragment, double degrees, int decimals) {
+  WriteDecimal(fragment, kFragmentBufferSize, degrees, decimals, true);
+}
 
-using SpecifierWriter = void (*)(char* fragment, const FormatInput& in);
+using SpecifierWriter = void (*)(char* fragment, Sample& s);
 
 struct Specifier {
-  char name[3];  // the two characters after '%'
+  char name[3];        // the two characters after '%'
   SpecifierWriter write;
+  const char* widest;  // its widest text, for measuring; null: from the widest input
 };
 
 // Matched in this order, case-sensitively.
 constexpr Specifier kSpecifiers[] = {
-    {"rr", [](char* f, const FormatInput& in) { Write(f, "%u", Red(in.colour)); }},
-    {"gg", [](char* f, const FormatInput& in) { Write(f, "%u", Green(in.colour)); }},
-    {"bb", [](char* f, const FormatInput& in) { Write(f, "%u", Blue(in.colour)); }},
-    {"rx", [](char* f, const FormatInput& in) { Write(f, "%02X", Red(in.colour)); }},
-    {"gx", [](char* f, const FormatInput& in) { Write(f, "%02X", Green(in.colour)); }},
-    {"bx", [](char* f, const FormatInput& in) { Write(f, "%02X", Blue(in.colour)); }},
-    {"ro", [](char* f, const FormatInput& in) { Write(f, "%o", Red(in.colour)); }},
-    {"go", [](char* f, const FormatInput& in) { Write(f, "%o", Green(in.colour)); }},
-    {"bo", [](char* f, const FormatInput& in) { Write(f, "%o", Blue(in.colour)); }},
-    {"sx", [](char* f, const FormatInput& in) { Write(f, "%d", in.screenX); }},
-    {"sy", [](char* f, const FormatInput& in) { Write(f, "%d", in.screenY); }},
-    {"cx", [](char* f, const FormatInput& in) { Write(f, "%d", in.clientX); }},
-    {"cy", [](char* f, const FormatInput& in) { Write(f, "%d", in.clientY); }},
-    {"pr", [](char* f, const FormatInput& in) { Write(f, "%d", in.range); }},
+    {"rr", [](char* f, Sample& s) { Write(f, "%u", Red(s.in.colour)); }, nullptr},
+    {"gg", [](char* f, Sample& s) { Write(f, "%u", Green(s.in.colour)); }, nullptr},
+    {"bb", [](char* f, Sample& s) { Write(f, "%u", Blue(s.in.colour)); }, nullptr},
+    {"rx", [](char* f, Sample& s) { Write(f, "%02X", Red(s.in.colour)); }, nullptr},
+    {"gx", [](char* f, Sample& s) { Write(f, "%02X", Green(s.in.colour)); }, nullptr},
+    {"bx", [](char* f, Sample& s) { Write(f, "%02X", Blue(s.in.colour)); }, nullptr},
+    {"ro", [](char* f, Sample& s) { Write(f, "%o", Red(s.in.colour)); }, nullptr},
+    {"go", [](char* f, Sample& s) { Write(f, "%o", Green(s.in.colour)); }, nullptr},
+    {"bo", [](char* f, Sample& s) { Write(f, "%o", Blue(s.in.colour)); }, nullptr},
+    {"sx", [](char* f, Sample& s) { Write(f, "%d", s.in.screenX); }, nullptr},
+    {"sy", [](char* f, Sample& s) { Write(f, "%d", s.in.screenY); }, nullptr},
+    {"cx", [](char* f, Sample& s) { Write(f, "%d", s.in.clientX); }, nullptr},
+    {"cy", [](char* f, Sample& s) { Write(f, "%d", s.in.clientY); }, nullptr},
+    {"pr", [](char* f, Sample& s) { Write(f, "%d", s.in.range); }, nullptr},
     // A range from a hand-edited file can be huge: wrap as 32-bit arithmetic
     // does instead of overflowing a signed int.
     {"px",
-     [](char* f, const FormatInput& in) {
-       const auto r = static_cast<std::uint32_t>(in.range);
+     [](char* f, Sample& s) {
+       const auto r = static_cast<std::uint32_t>(s.in.range);
        Write(f, "%d", static_cast<std::int32_t>(r * r));
-     }},
-    {"zl", [](char* f, const FormatInput& in) { Write(f, "%d", in.zoomLevel); }},
-    {"rf", [](char* f, const FormatInput& in) { Write(f, "%u", static_cast<unsigned>(in.colour)); }},
-    {"%%", [](char* f, const FormatInput&) { Write(f, "%s", "%"); }},
+     },
+     nullptr},
+    {"zl", [](char* f, Sample& s) { Write(f, "%d", s.in.zoomLevel); }, nullptr},
+    {"rf", [](char* f, Sample& s) { Write(f, "%u", static_cast<unsigned>(s.in.colour)); }, nullptr},
+    {"%%", [](char* f, Sample&) { Write(f, "%s", "%"); }, nullptr},
+
+    // The notations designers paste. Channels in lower-case hexadecimal, as
+    // fractions and as percentages.
+    {"rh", [](char* f, Sample& s) { Write(f, "%02x", Red(s.in.colour)); }, "ff"},
+    {"gh", [](char* f, Sample& s) { Write(f, "%02x", Green(s.in.colour)); }, "ff"},
+    {"bh", [](char* f, Sample& s) { Write(f, "%02x", Blue(s.in.colour)); }, "ff"},
+    {"rn", [](char* f, Sample& s) { Decimal(f, Red(s.in.colour) / 255.0, 3); }, "1.000"},
+    {"gn", [](char* f, Sample& s) { Decimal(f, Green(s.in.colour) / 255.0, 3); }, "1.000"},
+    {"bn", [](char* f, Sample& s) { Decimal(f, Blue(s.in.colour) / 255.0, 3); }, "1.000"},
+    {"rp", [](char* f, Sample& s) { Decimal(f, Red(s.in.colour) * 100 / 255.0, 0); }, "100"},
+    {"gp", [](char* f, Sample& s) { Decimal(f, Green(s.in.colour) * 100 / 255.0, 0); }, "100"},
+    {"bp", [](char* f, Sample& s) { Decimal(f, Blue(s.in.colour) * 100 / 255.0, 0); }, "100"},
+    // HSL and HSV (one hue), CMYK: percentages.
+    {"hh", [](char* f, Sample& s) { Hue(f, s.Spaces().hue, 0); }, "359"},
+    {"hs", [](char* f, Sample& s) { Decimal(f, s.Spaces().hslS * 100, 0); }, "100"},
+    {"hl", [](char* f, Sample& s) { Decimal(f, s.Spaces().hslL * 100, 0); }, "100"},
+    {"vs", [](char* f, Sample& s) { Decimal(f, s.Spaces().hsvS * 100, 0); }, "100"},
+    {"vv", [](char* f, Sample& s) { Decimal(f, s.Spaces().hsvV * 100, 0); }, "100"},
+    {"kc", [](char* f, Sample& s) { Decimal(f, s.Spaces().cmykC * 100, 0); }, "100"},
+    {"km", [](char* f, Sample& s) { Decimal(f, s.Spaces().cmykM * 100, 0); }, "100"},
+    {"ky", [](char* f, Sample& s) { Decimal(f, s.Spaces().cmykY * 100, 0); }, "100"},
+    {"kk", [](char* f, Sample& s) { Decimal(f, s.Spaces().cmykK * 100, 0); }, "100"},
+    // CIE Lab and LCh.
+    {"ll", [](char* f, Sample& s) { Decimal(f, s.Spaces().labL, 1); }, "100.0"},
+    {"la", [](char* f, Sample& s) { Decimal(f, s.Spaces().labA, 1); }, "-128.0"},
+    {"lb", [](char* f, Sample& s) { Decimal(f, s.Spaces().labB, 1); }, "-128.0"},
+    {"lc", [](char* f, Sample& s) { Decimal(f, s.Spaces().lchC, 1); }, "150.0"},
+    {"lh", [](char* f, Sample& s) { Hue(f, s.Spaces().lchH, 1); }, "359.9"},
+    // OKLab and OKLCH.
+    {"ol", [](char* f, Sample& s) { Decimal(f, s.Spaces().okL * 100, 1); }, "100.0"},
+    {"oa", [](char* f, Sample& s) { Decimal(f, s.Spaces().okA, 3); }, "-0.400"},
+    {"ob", [](char* f, Sample& s) { Decimal(f, s.Spaces().okB, 3); }, "-0.400"},
+    {"oc", [](char* f, Sample& s) { Decimal(f, s.Spaces().okC, 3); }, "0.400"},
+    {"oh", [](char* f, Sample& s) { Hue(f, s.Spaces().okH, 1); }, "359.9"},
+    // WCAG 2 contrast ratio against white and against black.
+    {"ww", [](char* f, Sample& s) { Decimal(f, 1.05 / (s.Spaces().luminance + 0.05), 2); }, "21.00"},
+    {"wk", [](char* f, Sample& s) { Decimal(f, (s.Spaces().luminance + 0.05) / 0.05, 2); }, "21.00"},
 };
 
 // Measuring mode: the widest value of every input, so that the picker sized
-// once never changes size while the values change.
+// once never changes size while the values change; the notations give
+// their widest texts themselves.
 constexpr FormatInput kMeasuringInput = {0xFFFFFF, 9999, 9999, 9999, 9999, 101, 16};
 
-}  // namespace
-
-char* ExpandSpecifier(char* fragment, const FormatInput& input, const char* specifier) {
+char* ExpandOne(char* fragment, Sample& sample, const char* specifier, bool measuring) {
   if (fragment == nullptr || specifier == nullptr) return nullptr;
   if (std::strlen(specifier) != 3 || specifier[0] != '%') return nullptr;
   for (const Specifier& s : kSpecifiers)
     if (s.name[0] == specifier[1] && s.name[1] == specifier[2]) {
-      s.write(fragment, input);
+      if (measuring && s.widest != nullptr) Write(fragment, "%s", s.widest);
+      else s.write(fragment, sample);
       return fragment;
     }
   return nullptr;
 }
 
-char* ExpandFormat(char* output, const char* format, const FormatInput& input) {
+char* Expand(char* output, const char* format, const FormatInput& input, bool measuring) {
   if (output == nullptr) return nullptr;
   if (format == nullptr) format = "";
+  Sample sample(input);
 
   constexpr int kLimit = kFormatBufferSize - 1;
   const int length = static_cast<int>(std::strlen(format));
@@ -85,7 +149,7 @@ char* ExpandFormat(char* output, const char* format, const FormatInput& input) {
         ++k;
       }
       char fragment[kFragmentBufferSize];
-      if (k == 3 && ExpandSpecifier(fragment, input, specifier) != nullptr) {
+      if (k == 3 && ExpandOne(fragment, sample, specifier, measuring) != nullptr) {
         const int m = static_cast<int>(std::strlen(fragment));
         if (n + m > kLimit) break;
         std::memcpy(output + n, fragment, m);
@@ -109,7 +173,18 @@ char* ExpandFormat(char* output, const char* format, const FormatInput& input) {
   return output;
 }
 
-char* MeasureFormat(char* output, const char* format) { return ExpandFormat(output, format, kMeasuringInput); }
+}  // namespace
+
+char* ExpandSpecifier(char* fragment, const FormatInput& input, const char* specifier) {
+  Sample sample(input);
+  return ExpandOne(fragment, sample, specifier, false);
+}
+
+char* ExpandFormat(char* output, const char* format, const FormatInput& input) {
+  return Expand(output, format, input, false);
+}
+
+char* MeasureFormat(char* output, const char* format) { return Expand(output, format, kMeasuringInput, true); }
 
 char* ExpandSpecifier(char* fragment, int screenX, int screenY, int clientX, int clientY,
                       std::uint32_t colour, int zoomLevel, int range, const char* specifier) {

@@ -134,7 +134,10 @@ INT_PTR CALLBACK OtherPage(HWND page, UINT msg, WPARAM wParam, LPARAM) {
   switch (msg) {
     case WM_INITDIALOG:
       AttachPageTooltips(page, IDC_SPUIT_FORMAT, IDC_NULL_MSG_ON_ZOOM);
-      AddItems(GetDlgItem(page, IDC_SPUIT_FORMAT), {"#%rx%gx%bx", "RGB( %rr, %gg, %bb)"});
+      // The two classic forms, then what CSS takes.
+      AddItems(GetDlgItem(page, IDC_SPUIT_FORMAT),
+               {"#%rx%gx%bx", "RGB( %rr, %gg, %bb)", "rgb(%rr %gg %bb)", "hsl(%hh %hs%%% %hl%%%)", "lab(%ll %la %lb)",
+                "oklch(%ol%%% %oc %oh)", "#%rh%gh%bh"});
       SetFixedFont(GetDlgItem(page, IDC_SPUIT_FORMAT));
       SendDlgItemMessageA(page, IDC_SPUIT_FORMAT, CB_LIMITTEXT, kSpuitFormatSize, 0);
       return TRUE;
