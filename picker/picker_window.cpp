@@ -366,7 +366,7 @@ int CreatePicker(HWND parent) {
   dragIdleEvent = CreateEventA(nullptr, TRUE, TRUE, nullptr);
   int result = 0;
   if (dragIdleEvent == nullptr) {
-    result = -2;  // without it the main thread could not tell a drag from none
+    result = kPickerNoWindow;  // without it the main thread could not tell a drag from none
   } else {
     PassSettingsToHookCore(0);
     if (!Attach(pickerWindow)) {
