@@ -15,6 +15,7 @@ packages=(
   xvfb xauth x11-utils xdotool xclip imagemagick nsis
   locales fonts-ipafont-gothic fonts-ipafont-mincho
   googletest libgtest-dev libbenchmark-dev
+  python3-pil
 )
 
 missing=()
@@ -35,6 +36,18 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   $SUDO sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
   grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
   $SUDO locale-gen >/dev/null
+fi
+
+# The outside judges from the npm registry (culori, ase-utils, css-tree),
+# in build/reference; Node.js from Debian where the machine has none.
+if ! command -v node >/dev/null 2>&1 || ! command -v npm >/dev/null 2>&1; then
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q nodejs npm
+fi
+if [ ! -d build/reference/node_modules ] || ! cmp -s tests/reference/package.json build/reference/package.json; then
+  echo "setup: installing the outside judges from npm"
+  mkdir -p build/reference
+  cp tests/reference/package.json build/reference/
+  (cd build/reference && npm install --no-audit --no-fund --silent)
 fi
 
 # shellcheck source=scripts/wine-env.sh
