@@ -98,11 +98,7 @@ void FileStore::BeginProfileSave() {
 // Profile writes are not to be trusted: under Wine one reports success when
 // its write to the disk failed. So the new version is read back from disk.
 bool FileStore::NewProfileIsWhole() const {
-  HANDLE file = CreateFileW(profile_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  const auto bytes = ReadWholeFile(file);
-  CloseHandle(file);
+  const auto bytes = ReadWholeFile(profile_);
   if (!bytes) return false;
   std::set<std::string> lines;
   std::string line;
@@ -151,7 +147,17 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(HANDLE file) {
 }
 
 std::optional<std::vector<std::uint8_t>> FileStore::ReadData(const char* name) {
-  HANDLE file = CreateFileW(PathOf(name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+  return ReadWholeFile(PathOf(name));
+}
+
+// A save goes to a new file that replaces the old one only once it is
+// complete: a failed write never leaves a cut-off file behind.
+bool FileStore::WriteData(const char* name, const std::vector<std::uint8_t>& bytes) {
+  return WriteWholeFile(PathOf(name), bytes);
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   auto bytes = ReadWholeFile(file);
@@ -159,10 +165,7 @@ std::optional<std::vector<std::uint8_t>> FileStore::ReadData(const char* name) {
   return bytes;
 }
 
-// A save goes to a new file that replaces the old one only once it is
-// complete: a failed write never leaves a cut-off file behind.
-bool FileStore::WriteData(const char* name, const std::vector<std::uint8_t>& bytes) {
-  const std::wstring path = PathOf(name);
+bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
   const std::wstring fresh = path + L".new";
   HANDLE file = CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);

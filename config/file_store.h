@@ -47,6 +47,12 @@ class FileStore : public DataStore {
 // 16 MiB (data files are small, and a huge one is not worth the memory).
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(HANDLE file);
 
+// A file read whole, or nothing when it cannot be opened.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::wstring& path);
+// Writes path whole: a new version beside it ("name.new"), flushed, then
+// moved over the old one. False, the old file untouched, when it fails.
+bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes);
+
 // The executable's directory, ending in a separator.
 std::wstring ProgramDirectory();
 // Text of the ANSI code page (Shift-JIS) as UTF-16, and back.

@@ -76,8 +76,10 @@ void Quicksort(std::uint32_t* e, int lo, int hi, int kind, int order) {
 
 void SetPaletteChangedHandler(PaletteChangedHandler handler) { changedHandler = handler; }
 
-int AddPaletteColor(std::uint32_t colour, int palette, int moveMode) {
-  if (!ValidIndex(palette)) return kNoSuchPalette;
+namespace {
+
+// AddPaletteColor without telling anyone.
+int Insert(std::uint32_t colour, int palette, int moveMode) {
   Palette& p = palettes[palette];
   PaletteHeader& h = p.header;
   if (h.capacity <= 0 || h.enabled == 0 || p.entries == nullptr) return 0;
@@ -103,8 +105,24 @@ int AddPaletteColor(std::uint32_t colour, int palette, int moveMode) {
   std::memmove(e + 1, e, sizeof(std::uint32_t) * h.count);
   e[0] = colour;
   ++h.count;
-  Notify(palette, PaletteChange::Added);
   return h.count;
+}
+
+}  // namespace
+
+int AddPaletteColor(std::uint32_t colour, int palette, int moveMode) {
+  if (!ValidIndex(palette)) return kNoSuchPalette;
+  const int count = Insert(colour, palette, moveMode);
+  if (count > 0) Notify(palette, PaletteChange::Added);
+  return count;
+}
+
+int AddPaletteColors(const std::uint32_t* colours, int count, int palette, int moveMode) {
+  if (!ValidIndex(palette)) return kNoSuchPalette;
+  int added = 0;
+  for (int i = 0; i < count; ++i) added += Insert(colours[i], palette, moveMode) > 0;
+  if (added > 0) Notify(palette, PaletteChange::AddedMany);
+  return added;
 }
 
 int ClearPalette(int palette) {

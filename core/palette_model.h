@@ -38,7 +38,8 @@ inline constexpr PaletteHeader kDefaultPaletteHeaders[kPaletteCount] = {
 extern Palette palettes[kPaletteCount];
 
 // How the palette window learns that a palette it may show changed.
-enum class PaletteChange { Added, Cleared };
+// Added: one colour at the top; Cleared and AddedMany: the list anew.
+enum class PaletteChange { Added, Cleared, AddedMany };
 using PaletteChangedHandler = void (*)(int palette, PaletteChange change);
 void SetPaletteChangedHandler(PaletteChangedHandler handler);
 
@@ -48,6 +49,11 @@ inline constexpr int kNoSuchPalette = -1;
 // New count when colour was inserted, 0 when not (disabled, no room, a
 // near-duplicate), or kNoSuchPalette.
 int AddPaletteColor(std::uint32_t colour, int palette, int moveMode);
+// Adds count colours one after the other as AddPaletteColor does, and tells
+// the palette window once: a shown list is refilled once, not updated a
+// colour at a time (5 ms each under Wine). How many were inserted, or
+// kNoSuchPalette.
+int AddPaletteColors(const std::uint32_t* colours, int count, int palette, int moveMode);
 // 0, or kNoSuchPalette.
 int ClearPalette(int palette);
 

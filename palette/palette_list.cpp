@@ -87,7 +87,7 @@ void RepaintPaletteList() {
 
 void OnPaletteChanged(int palette, PaletteChange change) {
   if (!paletteShown || paletteList == nullptr || palette != SelectedPalette()) return;
-  if (change == PaletteChange::Cleared) {
+  if (change != PaletteChange::Added) {
     FillPaletteList(palette);
     return;
   }

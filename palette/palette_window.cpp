@@ -6,6 +6,7 @@
 #include "core/picker_geometry.h"
 #include "core/settings.h"
 #include "palette/palette_copy.h"
+#include "palette/palette_files.h"
 #include "palette/palette_list.h"
 #include "palette/palette_state.h"
 #include "resources/program_module.h"
@@ -127,6 +128,8 @@ void OnCommand(HWND window, int id, int code) {
     case CMD_PALETTE_SETTINGS:
       if (paletteShell.openSettings != nullptr) paletteShell.openSettings(1);
       break;
+    case CMD_PALETTE_EXPORT: ExportPaletteFile(window); break;
+    case CMD_PALETTE_IMPORT: ImportPaletteFile(window); break;
     case CMD_PALETTE_PREVIOUS_TAB: SelectTab(SelectedPalette() - 1); break;
     case CMD_PALETTE_NEXT_TAB: SelectTab(SelectedPalette() + 1); break;
   }

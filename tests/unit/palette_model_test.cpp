@@ -213,3 +213,18 @@ TEST_F(PaletteModelTest, AnArrayThatCannotBeHadLeavesAnEmptyPalette) {
 }
 
 }  // namespace
+
+namespace {
+
+// A batch goes in as its colours one after the other would, duplicate rule
+// and capacity included, and the window hears of it once.
+TEST_F(PaletteModelTest, ABatchIsAddedInOrderAndToldOnce) {
+  Use(1, 3, 3);
+  const std::uint32_t batch[] = {1, 2, 2, 3, 4};
+  EXPECT_EQ(AddPaletteColors(batch, 5, 1, 0), 4) << "the repeat of 2 is refused";
+  EXPECT_EQ(Entries(1), (std::vector<std::uint32_t>{4, 3, 2})) << "the oldest dropped out";
+  EXPECT_EQ(changes, (std::vector<std::pair<int, PaletteChange>>{{1, PaletteChange::AddedMany}}));
+  EXPECT_EQ(AddPaletteColors(batch, 5, 2, 0), kNoSuchPalette);
+}
+
+}  // namespace

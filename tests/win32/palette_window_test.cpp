@@ -7,10 +7,13 @@
 
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "clipboard_text.h"
 #include "common/memory_store.h"
+#include "config/file_store.h"
+#include "core/palette_exchange.h"
 #include "core/palette_model.h"
 #include "core/settings.h"
 #include "core/settings_file.h"
@@ -18,12 +21,14 @@
 #include "memory_canvas.h"
 #include "message_box_catcher.h"
 #include "palette/palette_copy.h"
+#include "palette/palette_files.h"
 #include "palette/palette_list.h"
 #include "palette/palette_state.h"
 #include "palette/palette_window.h"
 #include "program_fixture.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "temp_dir.h"
 #include "test_window.h"
 
 namespace {
@@ -434,3 +439,63 @@ TEST_F(PaletteWindowTest, APlaceOnNoMonitorComesBackOntoTheScreen) {
     }
   }
 }
+
+namespace {
+
+// A user at the file dialog: once it shows (found by its title), the file
+// name is typed into its name box and OK pressed.
+void AnswerFileDialog(const wchar_t* title, std::wstring file) {
+  HWND dialog = nullptr;
+  for (int i = 0; i < 250 && dialog == nullptr; ++i) {
+    dialog = FindWindowW(L"#32770", title);
+    if (dialog == nullptr) Sleep(20);
+  }
+  if (dialog == nullptr) return;
+  for (int box : {0x47C, 0x480}) SetDlgItemTextW(dialog, box, file.c_str());  // cmb13 or edt1
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+
+std::vector<std::uint32_t> SpuitColours() {
+  return {palettes[kSpuitPalette].entries, palettes[kSpuitPalette].entries + palettes[kSpuitPalette].header.count};
+}
+
+// Through the menu's commands and the real dialogs: the palette goes out as
+// a GIMP palette under a Japanese name (the extension follows the type),
+// comes back in the same order, and a file that is no palette changes
+// nothing and says so.
+TEST_F(PaletteWindowTest, ExportAndImportThroughTheDialogs) {
+  for (std::uint32_t c : {Rgb(1, 2, 3), Rgb(0x12, 0xAB, 0x09), Rgb(255, 128, 0)}) Spuit(c);
+  Show();
+  const std::vector<std::uint32_t> shown = SpuitColours();
+  ASSERT_EQ(shown.size(), 3u);
+  TempDir dir;
+  const std::wstring file = Widen(dir.path()) + L"\u30D1\u30EC\u30C3\u30C8";  // パレット
+
+  std::thread user(AnswerFileDialog, kExportTitle, file);
+  SendMessageA(paletteWindow, WM_COMMAND, CMD_PALETTE_EXPORT, 0);
+  user.join();
+  const auto written = ReadWholeFile(file + L".gpl");
+  ASSERT_TRUE(written.has_value()) << "no palette file";
+  EXPECT_EQ(*written, ExportPalette(PaletteFileType::Gimp, shown, ""));
+  EXPECT_EQ(Status(0), "エクスポートしました");
+
+  ClearPalette(kSpuitPalette);
+  user = std::thread(AnswerFileDialog, kImportTitle, file + L".gpl");
+  SendMessageA(paletteWindow, WM_COMMAND, CMD_PALETTE_IMPORT, 0);
+  user.join();
+  EXPECT_EQ(SpuitColours(), shown);
+  EXPECT_EQ(Status(0), "3 色を追加しました (スキップ 0 色)");
+
+  dir.Write("bad.gpl", "not a palette\n");
+  MessageBoxCatcher boxes;
+  user = std::thread(AnswerFileDialog, kImportTitle, Widen(dir.Path("bad.gpl")));
+  SendMessageA(paletteWindow, WM_COMMAND, CMD_PALETTE_IMPORT, 0);
+  user.join();
+  int refusals = 0;  // the catcher sees the file dialog too
+  for (const auto& box : boxes.boxes()) refusals += box.text == "パレットのファイルとして読めませんでした";
+  EXPECT_EQ(refusals, 1);
+  EXPECT_EQ(SpuitColours(), shown);
+  DeleteFileW((file + L".gpl").c_str());
+}
+
+}  // namespace
