@@ -79,12 +79,3 @@ TEST(PaletteExchange, AFileThatBreaksItsFormatIsRefusedWhole) {
     EXPECT_TRUE(back.colours.empty());
   }
 }
-
-TEST(PaletteExchange, TheExtensionNamesTheType) {
-  EXPECT_EQ(PaletteFileTypeOf("a.GPL"), T::Gimp);
-  EXPECT_EQ(PaletteFileTypeOf("パレット.ase"), T::Ase);
-  EXPECT_EQ(PaletteFileTypeOf("x.css"), T::Css);
-  EXPECT_EQ(PaletteFileTypeOf("x.Json"), T::Json);
-  EXPECT_EQ(PaletteFileTypeOf("x.txt"), T::Text);
-  EXPECT_EQ(PaletteFileTypeOf("noext"), T::Text);
-}
