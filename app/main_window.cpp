@@ -260,7 +260,7 @@ int InitMainWindow(HWND window) {
     setLayeredWindowAttributes = reinterpret_cast<SetLayeredWindowAttributesFn>(
         reinterpret_cast<void*>(GetProcAddress(user32Module, "SetLayeredWindowAttributes")));
   menuIdleEvent = CreateEventA(nullptr, TRUE, TRUE, nullptr);
-  CreateSettingsPages(window);
+  AttachSettingsFrame(window);
   // DS_CENTER centred the empty template; centre the sized frame again, or
   // its buttons could fall off a small screen.
   RECT work;

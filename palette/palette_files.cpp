@@ -59,12 +59,24 @@ OPENFILENAMEW FileDialog(HWND owner, const wchar_t* filter, const wchar_t* title
   return ofn;
 }
 
+// The common dialogs bring the printing stack along (several MiB under
+// Wine): loaded when a file dialog is first asked for, not at start-up, and
+// kept, since the dialog may leave threads of its own running.
+bool AskFileName(const char* function, OPENFILENAMEW& ofn) {
+  using FileDialogFn = BOOL(WINAPI*)(OPENFILENAMEW*);
+  static HMODULE dialogs = LoadLibraryW(L"comdlg32.dll");
+  const auto ask = dialogs == nullptr ? nullptr
+                                      : reinterpret_cast<FileDialogFn>(
+                                            reinterpret_cast<void*>(GetProcAddress(dialogs, function)));
+  return ask != nullptr && ask(&ofn);
+}
+
 }  // namespace
 
 void ExportPaletteFile(HWND owner) {
   wchar_t name[MAX_PATH] = L"velun";
   OPENFILENAMEW ofn = FileDialog(owner, kExportFilter, kExportTitle, name, OFN_OVERWRITEPROMPT);
-  if (!GetSaveFileNameW(&ofn)) return;
+  if (!AskFileName("GetSaveFileNameW", ofn)) return;
   const int chosen = ofn.nFilterIndex >= 1 && ofn.nFilterIndex <= 5 ? static_cast<int>(ofn.nFilterIndex) - 1 : 0;
   const FileType& type = kExportTypes[chosen];
   std::wstring path = name;
@@ -83,7 +95,7 @@ void ExportPaletteFile(HWND owner) {
 void ImportPaletteFile(HWND owner) {
   wchar_t name[MAX_PATH] = L"";
   OPENFILENAMEW ofn = FileDialog(owner, kImportFilter, kImportTitle, name, OFN_FILEMUSTEXIST);
-  if (!GetOpenFileNameW(&ofn)) return;
+  if (!AskFileName("GetOpenFileNameW", ofn)) return;
 
   const auto bytes = ReadWholeFile(std::wstring(name));
   const PaletteImport file = bytes ? ImportPalette(PaletteFileTypeOf(Narrow(name)), bytes->data(), bytes->size())

@@ -38,7 +38,7 @@ void NotifyTabChange() {
 
 }  // namespace
 
-void CreateSettingsPages(HWND frame) {
+void AttachSettingsFrame(HWND frame) {
   settingsPages[kPageCount] = frame;
   settingsTab = GetDlgItem(frame, IDC_TAB);
   for (int i = 0; i < kPageCount; ++i) {
@@ -47,9 +47,16 @@ void CreateSettingsPages(HWND frame) {
     item.pszText = const_cast<char*>(kPages[i].tab);
     SendMessageA(settingsTab, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
   }
+}
+
+// The pages take more of the start-up than all the rest of velun: they
+// are made when the dialog first opens.
+void CreateSettingsPages() {
+  if (settingsPages[0] != nullptr) return;
   for (int i = 0; i < kPageCount; ++i)
-    settingsPages[i] = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(kPages[i].templateId), frame,
+    settingsPages[i] = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(kPages[i].templateId), SettingsFrame(),
                                           kPages[i].procedure, 0);
+  LayoutSettingsDialog();
 }
 
 void ShowSelectedPage() {
@@ -59,6 +66,7 @@ void ShowSelectedPage() {
 
 void ShowSettingsDialog(int tab) {
   if (settingsOpen) return;
+  CreateSettingsPages();
   settingsOpen = 1;
   SetPickerSuspend(1, -1);
   ShowPalette(0);

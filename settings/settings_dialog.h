@@ -6,8 +6,10 @@
 
 #include "settings/settings_state.h"
 
-// Creates the tabs and pages inside the frame.
-void CreateSettingsPages(HWND frame);
+// Takes the frame and makes its tabs; the pages follow on the first open.
+void AttachSettingsFrame(HWND frame);
+// Makes the pages inside the frame, once.
+void CreateSettingsPages();
 // Opens the dialog on tab index tab; does nothing while it is open.
 void ShowSettingsDialog(int tab);
 // Closes it (WM_CLOSE of the frame): edits that were not applied are lost.

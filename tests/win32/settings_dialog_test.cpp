@@ -118,6 +118,7 @@ std::string TipOf(HWND tips, HWND page, int id) {
 // the range editor.
 TEST_F(SettingsDialogTest, EveryPlainControlIsBoundOnce) {
   StartProgram();
+  Open();
   for (int page = 0; page < kPageCount; ++page) {
     for (HWND c = GetWindow(settingsPages[page], GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
       char cls[32] = {};
@@ -137,6 +138,7 @@ TEST_F(SettingsDialogTest, EveryPlainControlIsBoundOnce) {
 
 TEST_F(SettingsDialogTest, TooltipsComeFromTheStringsOfTheControlIds) {
   StartProgram();
+  Open();
   const int counts[kPageCount] = {6, 8, 10, 4, 5, 9, 8};
   for (int page = 0; page < kPageCount; ++page) {
     HWND tips = TooltipsOf(settingsPages[page]);
