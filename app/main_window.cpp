@@ -8,7 +8,6 @@
 #include "app/tray.h"
 #include "config/settings_store.h"
 #include "core/palette_model.h"
-#include "core/dpi_scale.h"
 #include "core/settings.h"
 #include "keybind/lumet.h"
 #include "palette/palette_list.h"
@@ -17,7 +16,6 @@
 #include "picker/picker_window.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
-#include "shared/dpi.h"
 #include "settings/settings_apply.h"
 #include "settings/settings_dialog.h"
 #include "shared/palette_link.h"
@@ -26,10 +24,6 @@ const char kPickerFailedText[] = "ピッカーの作成に失敗しました";
 const char kErrorCaption[] = "エラー";
 
 namespace {
-
-// The frame's outer size, in pixels at 100 %.
-constexpr int kFrameWidth = 320;
-constexpr int kFrameHeight = 380;
 
 // The shell's "TaskbarCreated": the tray icon must be added again.
 UINT taskbarCreatedMessage = 0;
@@ -146,6 +140,15 @@ void OnPickerFailed(HWND window, WPARAM code) {
   DestroyWindow(window);
 }
 
+// Closes the picker and waits for its thread to end.
+void StopPickerThread() {
+  if (pickerWindow != nullptr) SendMessageA(pickerWindow, UM_CLOSEPICKER, 0, 0);
+  if (pickerThread == nullptr) return;
+  WaitForSingleObject(pickerThread, INFINITE);
+  CloseHandle(pickerThread);
+  pickerThread = nullptr;
+}
+
 // What start-up made besides the picker, let go of at the end or when
 // start-up fails part-way; each part only if it was made.
 void ReleaseShellParts() {
@@ -170,12 +173,7 @@ void ReleaseShellParts() {
 void OnDestroy() {
   WTSUnRegisterSessionNotification(mainWindow);
   SaveSettings();
-  if (pickerWindow != nullptr) SendMessageA(pickerWindow, UM_CLOSEPICKER, 0, 0);
-  if (pickerThread != nullptr) {
-    WaitForSingleObject(pickerThread, INFINITE);
-    CloseHandle(pickerThread);
-    pickerThread = nullptr;
-  }
+  StopPickerThread();
   ReleaseShellParts();
   FreeRangeList();
   PostQuitMessage(0);
@@ -261,18 +259,25 @@ int InitMainWindow(HWND window) {
         reinterpret_cast<void*>(GetProcAddress(user32Module, "SetLayeredWindowAttributes")));
   menuIdleEvent = CreateEventA(nullptr, TRUE, TRUE, nullptr);
   AttachSettingsFrame(window);
-  // DS_CENTER centred the empty template; centre the sized frame again, or
-  // its buttons could fall off a small screen.
-  RECT work;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  const int dpi = WindowDpi(window);
-  const int width = ScaleToDpi(kFrameWidth, dpi);
-  const int height = ScaleToDpi(kFrameHeight, dpi);
-  SetWindowPos(window, nullptr, work.left + (work.right - work.left - width) / 2,
-               work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER);
+
+  // The picker thread makes its window (and, under Wine, its own display
+  // connection) while this thread makes the palette window and the tray
+  // icon. It stays suspended until the end of start-up.
+  pickerShell = {PostPickerFailed, PostShortcut};
+  pickerReadyEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  pickerThread = startThread(nullptr, 0, PickerThreadMain, nullptr, 0, &pickerThreadId);
+  if (pickerThread == nullptr) {
+    ReleaseShellParts();
+    return kInitNoPickerThread;
+  }
   paletteShell = {PostOpenSettings, HidePickerBehindPalette};
   SetPaletteChangedHandler(OnPaletteChanged);
-  if (CreatePaletteWindow() != 0) {
+  const bool paletteMade = CreatePaletteWindow() == 0;
+  // A picker thread that fails ends without setting the event.
+  const HANDLE waits[2] = {pickerReadyEvent, pickerThread};
+  if (!paletteMade) {
+    WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+    StopPickerThread();
     ReleaseShellParts();
     return kInitNoPaletteWindow;
   }
@@ -282,15 +287,6 @@ int InitMainWindow(HWND window) {
   WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
   AddTrayIcon(window);
 
-  pickerShell = {PostPickerFailed, PostShortcut};
-  pickerReadyEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  pickerThread = startThread(nullptr, 0, PickerThreadMain, nullptr, 0, &pickerThreadId);
-  if (pickerThread == nullptr) {
-    ReleaseShellParts();  // the tray icon too: it must not outlive the program
-    return kInitNoPickerThread;
-  }
-  // A picker thread that fails ends without setting the event.
-  const HANDLE waits[2] = {pickerReadyEvent, pickerThread};
   WaitForMultipleObjects(2, waits, FALSE, INFINITE);
   CloseHandle(pickerReadyEvent);
   pickerReadyEvent = nullptr;

@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
 # Runs every benchmark and prints its figures: the native ones, then under
 # Wine in a private X server the sampling, picker and palette benchmarks,
+# velun against its floor programs (start-up, footprint, move latency),
 # and velun's CPU use while the mouse rests against a program that only
 # reads one pixel on a 20 ms timer.
 #   scripts/bench.sh            everything
 #   scripts/bench.sh --idle S   the CPU comparison over S seconds (default 10)
+#   scripts/bench.sh --trace    only where one start of velun and of its
+#                               floor goes: what each loads and creates, in
+#                               ms from CreateProcess, per thread
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 idle_seconds=10
+trace_only=0
 if [ "${1:-}" = "--idle" ]; then idle_seconds=${2:-10}; fi
+if [ "${1:-}" = "--trace" ]; then trace_only=1; fi
 
 bash scripts/setup.sh || exit 1
 . scripts/wine-env.sh  # which Windows tree this machine runs
@@ -26,6 +32,31 @@ start_wine_session || exit 1
 
 out=$root/build/bench
 mkdir -p "$out"
+
+# velun and its floors side by side in one folder, as the launcher wants them.
+floors=$out/floors
+rm -rf "$floors" && mkdir -p "$floors"
+cp "$VELUN_WINDOWS_BUILD"/bin/velun.exe "$VELUN_WINDOWS_BUILD"/bin/lumet.dll "$VELUN_WINDOWS_BUILD"/bin/VELUN.DLL "$floors/"
+cp "$VELUN_WINDOWS_BUILD"/bench/{startup_floor,move_floor,floor_bench}.exe "$floors/"
+
+# Wine's trace of one start: DLL loads and window creations, with the
+# thread, in ms from the launcher's CreateProcess.
+start_trace() {
+  (cd "$floors" && "$WINE" ./floor_bench.exe --trace "$1" >"$out/trace-$1.txt" 2>&1 </dev/null)
+  perl -ne '
+    if (/^(\d+): CreateProcess/) { $t0 = $1; next }
+    if (/^(\d+): input idle/) { printf "%6.0f  input idle\n", $1 - $t0; next }
+    printf "%6.0f  %s  load    %s\n", $1 * 1000 - $t0, $2, $3 if /^([\d.]+):(\w+):trace:loaddll:.*Loaded L"(?:.*\\)?([^"\\]*)"/;
+    printf "%6.0f  %s  window  %s\n", $1 * 1000 - $t0, $2, $3 if /^([\d.]+):(\w+):trace:win:WIN_CreateWindowEx .* L"([^"]*)"/;
+  ' "$out/trace-$1.txt"
+}
+if [ "$trace_only" = 1 ]; then
+  for program in velun.exe startup_floor.exe; do
+    echo "== one start of $program (Wine; ms, thread, what)"
+    start_trace "$program"
+  done
+  exit 0
+fi
 
 echo "== native"
 build/native/bench/format_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |
@@ -48,6 +79,9 @@ if [ -f "$VELUN_WINDOWS_BUILD"/bench/palette_window_bench.exe ]; then
   echo "== palette window (Wine)"
   run_wine "$VELUN_WINDOWS_BUILD"/bench/palette_window_bench.exe
 fi
+
+echo "== velun against its floors (Wine)"
+run_wine "$floors/floor_bench.exe"
 
 # CPU while the mouse rests, measured from outside: the process's user and
 # system ticks over the window, as /proc gives them for the Wine process.

@@ -17,6 +17,10 @@
 
 namespace {
 
+// The frame's outer size, in pixels at 100 %.
+constexpr int kFrameWidth = 320;
+constexpr int kFrameHeight = 380;
+
 struct PageDef {
   const char* tab;
   int templateId;
@@ -49,13 +53,26 @@ void AttachSettingsFrame(HWND frame) {
   }
 }
 
-// The pages take more of the start-up than all the rest of velun: they
-// are made when the dialog first opens.
+// DS_CENTER centred the empty template; centre the sized frame again, or
+// its buttons could fall off a small screen.
+void PlaceSettingsFrame(HWND frame) {
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const int dpi = WindowDpi(frame);
+  const int width = ScaleToDpi(kFrameWidth, dpi);
+  const int height = ScaleToDpi(kFrameHeight, dpi);
+  SetWindowPos(frame, nullptr, work.left + (work.right - work.left - width) / 2,
+               work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER);
+}
+
+// The pages take more of the start-up than all the rest of velun: they,
+// and the frame's size, are made when the dialog first opens.
 void CreateSettingsPages() {
   if (settingsPages[0] != nullptr) return;
   for (int i = 0; i < kPageCount; ++i)
     settingsPages[i] = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(kPages[i].templateId), SettingsFrame(),
                                           kPages[i].procedure, 0);
+  PlaceSettingsFrame(SettingsFrame());
   LayoutSettingsDialog();
 }
 

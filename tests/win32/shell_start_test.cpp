@@ -100,6 +100,8 @@ TEST_F(StartUpFailure, NoPaletteWindowLeavesNothingBehind) {
   ASSERT_TRUE(RegisterMainWindowClass());
   mainWindow = CreateMainWindow();
   EXPECT_EQ(InitMainWindow(mainWindow), kInitNoPaletteWindow);
+  EXPECT_EQ(pickerThread, nullptr) << "the picker, started beside the palette window, ends";
+  EXPECT_EQ(FindWindowA("zq_velun_picker", nullptr), nullptr);
   EXPECT_FALSE(TrayIconShown(mainWindow));
   EXPECT_EQ(menuIdleEvent, nullptr);
   EXPECT_EQ(user32Module, nullptr);
