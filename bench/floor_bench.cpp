@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "common/process_windows.h"
 #include "core/data_files.h"
 #include "hookcore/hook_messages.h"
 #include "resources/resource.h"
@@ -55,30 +56,13 @@ Running Start(const std::string& commandLine) {
   return run;
 }
 
-struct Search {
-  DWORD pid;
-  const char* className;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<Search*>(lParam);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (pid != search->pid || lstrcmpA(name, search->className) != 0) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
 HWND WindowOf(const Running& run, const char* className) {
-  Search search = {run.process.dwProcessId, className, nullptr};
-  for (int i = 0; i < 100 && search.found == nullptr; ++i) {
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found == nullptr) Sleep(50);
+  for (int i = 0; i < 100; ++i) {
+    const std::vector<HWND> found = TopWindowsOf(run.process.dwProcessId, className, false);
+    if (!found.empty()) return found.front();
+    Sleep(50);
   }
-  return search.found;
+  return nullptr;
 }
 
 // Committed private memory, region by region: Wine's process counters

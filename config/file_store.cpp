@@ -5,6 +5,7 @@
 #include "core/text.h"
 #include "resources/program_module.h"
 
+#include <cwchar>
 #include <initializer_list>
 #include <set>
 
@@ -66,10 +67,46 @@ std::wstring ProgramDirectory() {
 
 std::wstring FileStore::PathOf(const char* name) const { return directory_ + Widen(name); }
 
+// Each section is read whole once: every single profile read opens and
+// checks the file again, three server calls under Wine and a good part of
+// the start-up.
+const FileStore::Section& FileStore::SectionOf(const char* section) {
+  const auto known = sections_.find(section);
+  if (known != sections_.end()) return known->second;
+  Section& lines = sections_[section];
+  std::vector<wchar_t> buffer(4096);
+  DWORD got;
+  while ((got = GetPrivateProfileSectionW(Widen(section).c_str(), buffer.data(), static_cast<DWORD>(buffer.size()),
+                                          PathOf(kIniFileName).c_str())) == buffer.size() - 2 &&
+         buffer.size() < (1u << 22))
+    buffer.resize(buffer.size() * 2);
+  for (const wchar_t* line = buffer.data(); *line != L'\0'; line += wcslen(line) + 1) {
+    // A line without "=" holds no value: such a key reads as its fallback.
+    const wchar_t* equals = wcschr(line, L'=');
+    if (equals != nullptr) lines.emplace_back(std::wstring(line, equals), std::wstring(equals + 1));
+  }
+  return lines;
+}
+
 std::string FileStore::ReadProfile(const char* section, const char* key, const char* fallback) {
-  wchar_t value[260] = {};
-  GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(fallback).c_str(), value, 260,
-                           PathOf(kIniFileName).c_str());
+  const std::wstring wideKey = Widen(key);
+  std::wstring value;
+  bool found = false;
+  for (const auto& [name, text] : SectionOf(section)) {
+    if (CompareStringOrdinal(name.c_str(), -1, wideKey.c_str(), -1, TRUE) != CSTR_EQUAL) continue;
+    // As the profile reads it: one pair of matching quotes goes.
+    const bool quoted = text.size() >= 2 && (text.front() == L'"' || text.front() == L'\'') && text.back() == text.front();
+    value = quoted ? text.substr(1, text.size() - 2) : text;
+    found = true;
+    break;
+  }
+  if (!found) {  // the profile functions' own rules for the fallback
+    wchar_t missing[260] = {};
+    GetPrivateProfileStringW(Widen(section).c_str(), wideKey.c_str(), Widen(fallback).c_str(), missing, 260,
+                             PathOf(kIniFileName).c_str());
+    value = missing;
+  }
+  if (value.size() > 259) value.resize(259);
   // At most 259 bytes, as the loader has always read, never cut inside a
   // double-byte character.
   char text[260] = {};
@@ -78,6 +115,7 @@ std::string FileStore::ReadProfile(const char* section, const char* key, const c
 }
 
 void FileStore::WriteProfile(const char* section, const char* key, const char* value) {
+  sections_.clear();
   if (!WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(), profile_.c_str()))
     copied_ = false;
   written_.push_back(std::string(key) + "=" + value);
@@ -87,6 +125,7 @@ void FileStore::WriteProfile(const char* section, const char* key, const char* v
 // program's, and a hand-edited layout, stay. Without that copy the new
 // version would lose them: it must not replace the old one then.
 void FileStore::BeginProfileSave() {
+  sections_.clear();
   const std::wstring path = PathOf(kIniFileName);
   profile_ = path + L".new";
   written_.clear();

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,7 +33,10 @@ class FileStore : public DataStore {
 
  private:
   static constexpr char kIniFileName[] = "velun.ini";
+  // A section's "key=value" lines as the profile functions read them.
+  using Section = std::vector<std::pair<std::wstring, std::wstring>>;
   std::wstring PathOf(const char* name) const;
+  const Section& SectionOf(const char* section);
   // Every written key's line stands in the new profile on disk.
   bool NewProfileIsWhole() const;
   std::wstring directory_;  // ends in a separator
@@ -41,6 +45,7 @@ class FileStore : public DataStore {
   // of the old one, and the "key=value" lines written into it.
   bool copied_ = true;
   std::vector<std::string> written_;
+  std::map<std::string, Section> sections_;  // read once each, forgotten on a write
 };
 
 // A whole open file's bytes: nothing when its size cannot be had; at most

@@ -2,6 +2,8 @@
 
 #include <tlhelp32.h>
 
+#include "common/process_windows.h"
+
 namespace {
 
 std::string HereDir() {
@@ -11,30 +13,11 @@ std::string HereDir() {
   return s.substr(0, s.find_last_of('\\') + 1);
 }
 
-struct Search {
-  DWORD pid;
-  const char* className;
-  bool visibleOnly;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
-  auto* s = reinterpret_cast<Search*>(lParam);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  char cls[64] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
-  if (pid == s->pid && lstrcmpA(cls, s->className) == 0 && (!s->visibleOnly || IsWindowVisible(hwnd)))
-    s->found.push_back(hwnd);
-  return TRUE;
-}
 
 }  // namespace
 
 std::vector<HWND> WindowsOf(DWORD pid, const char* className) {
-  Search s = {pid, className, true, {}};
-  EnumWindows(Collect, reinterpret_cast<LPARAM>(&s));
-  return s.found;
+  return TopWindowsOf(pid, className, true);
 }
 
 VelunProcess::VelunProcess(const char* core) {
@@ -93,9 +76,8 @@ DWORD VelunProcess::RunAgain() {
 }
 
 HWND VelunProcess::Window(const char* className) const {
-  Search s = {pid_, className, false, {}};
-  EnumWindows(Collect, reinterpret_cast<LPARAM>(&s));
-  return s.found.empty() ? nullptr : s.found.front();
+  const std::vector<HWND> found = TopWindowsOf(pid_, className, false);
+  return found.empty() ? nullptr : found.front();
 }
 
 DWORD VelunProcess::MainThread() const {

@@ -179,6 +179,28 @@ TEST_F(SettingsStoreTest, AStartRemovesWhatACutSaveLeftBehindAndKeepsForeignKeys
 
 // A handle whose size cannot be had (a pipe) is read as nothing, not as a
 // 16 MiB buffer of zeros.
+// The store reads each section once, whole; every value must still read
+// as the profile functions read it one key at a time.
+TEST_F(SettingsStoreTest, ASectionReadWholeReadsAsTheProfileFunctions) {
+  const char ini[] =
+      "; a comment\r\n[Picker]\r\nplain=12\r\n  Spaced  =  a b  \r\nQuoted=\"x y\"\r\nsingle='z'\r\n"
+      "half=\"open\r\nlone=\"\r\nmixed=\"a'\r\nempty=\r\nbare\r\nDup=first\r\ndup=second\r\n"
+      "kanji=\x8a\xbf\x8e\x9a%r\r\n[picker]\r\nplain=again\r\n[Other]\r\nplain=other\r\n";
+  FILE* f = std::fopen(dir.Path("velun.ini").c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  std::fwrite(ini, 1, sizeof ini - 1, f);
+  std::fclose(f);
+  FileStore store(Widen(dir.Path("")));
+  for (const char* key : {"plain", "PLAIN", "spaced", "quoted", "single", "half", "lone", "mixed", "empty", "bare",
+                          "dup", "kanji", "missing"}) {
+    char expected[260] = {};
+    GetPrivateProfileStringA("picker", key, "<fallback>", expected, sizeof expected, dir.Path("velun.ini").c_str());
+    EXPECT_EQ(store.ReadProfile("picker", key, "<fallback>"), expected) << key;
+  }
+  EXPECT_EQ(store.ReadProfile("other", "plain", ""), "other");
+  EXPECT_EQ(store.ReadProfile("none", "plain", "<fallback>"), "<fallback>");
+}
+
 TEST(ReadWholeFile, NoSizeNoBytes) {
   HANDLE read = nullptr, write = nullptr;
   ASSERT_TRUE(CreatePipe(&read, &write, nullptr, 0));
