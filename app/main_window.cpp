@@ -258,11 +258,10 @@ int InitMainWindow(HWND window) {
     setLayeredWindowAttributes = reinterpret_cast<SetLayeredWindowAttributesFn>(
         reinterpret_cast<void*>(GetProcAddress(user32Module, "SetLayeredWindowAttributes")));
   menuIdleEvent = CreateEventA(nullptr, TRUE, TRUE, nullptr);
-  AttachSettingsFrame(window);
 
   // The picker thread makes its window (and, under Wine, its own display
-  // connection) while this thread makes the palette window and the tray
-  // icon. It stays suspended until the end of start-up.
+  // connection) while this thread makes the settings tabs, the palette
+  // window and the tray icon. It stays suspended until the end of start-up.
   pickerShell = {PostPickerFailed, PostShortcut};
   pickerReadyEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   pickerThread = startThread(nullptr, 0, PickerThreadMain, nullptr, 0, &pickerThreadId);
@@ -270,6 +269,7 @@ int InitMainWindow(HWND window) {
     ReleaseShellParts();
     return kInitNoPickerThread;
   }
+  AttachSettingsFrame(window);
   paletteShell = {PostOpenSettings, HidePickerBehindPalette};
   SetPaletteChangedHandler(OnPaletteChanged);
   const bool paletteMade = CreatePaletteWindow() == 0;
