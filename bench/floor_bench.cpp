@@ -166,8 +166,14 @@ void CompareMoves() {
   const Bytes encoded = EncodeRangeList(ranges, 2, 0);
   HANDLE file = CreateFileA(kRangeFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;
-  WriteFile(file, encoded.data(), static_cast<DWORD>(encoded.size()), &written, nullptr);
-  CloseHandle(file);
+  const bool wrote = file != INVALID_HANDLE_VALUE &&
+                     WriteFile(file, encoded.data(), static_cast<DWORD>(encoded.size()), &written, nullptr) &&
+                     written == encoded.size();
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  if (!wrote) {
+    std::printf("could not write %s\n", kRangeFile);
+    std::exit(1);
+  }
 
   Running velun = Start("velun.exe");
   HWND picker = WindowOf(velun, kPickerClass);

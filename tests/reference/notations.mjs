@@ -4,7 +4,7 @@
 // the lower-case hexadecimal, fractions and percentages follow their
 // definitions from culori's RGB. Writes a table to standard output: per
 // line a colour as RRGGBB, a specifier and its text, tab-separated.
-// Run by scripts/make_notation_goldens.sh.
+// Run by the test command before the unit test that reads the table.
 import { converter, wcagContrast } from 'culori';
 
 const lab = converter('lab');

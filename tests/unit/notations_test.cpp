@@ -1,6 +1,6 @@
 // The colour notations against an outside reference: culori's values for 49
-// colours (primaries, greys, black, white and thirty more), kept in
-// notation_goldens.tsv and made by scripts/make_notation_goldens.sh.
+// colours (primaries, greys, black, white and thirty more), computed by
+// tests/reference/notations.mjs before this test runs.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -110,31 +110,6 @@ TEST_F(SpuitTest, CopiesTheColourBeepsAndFeedsTheSpuitPalette) {
   EXPECT_EQ(ClipboardBytes(), std::string(1, '\0'));
 }
 
-// The spuit puts its Shift-JIS text on the clipboard with the same text in
-// Unicode and the Japanese locale, so a Unicode program gets kanji under
-// any keyboard layout. (Under Wine the text Windows would make from the
-// bytes by the layout's code page comes out Japanese anyway: this checks
-// the Unicode text and locale the spuit puts there.)
-TEST_F(SpuitTest, KanjiGoAlongAsUnicodeWithTheJapaneseLocale) {
-  StartOverOrange();
-  std::strcpy(settings.SpuitFormat, "色 #%rx%gx%bx");
-  SpuitCommand();
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  std::wstring unicode = L"<none>";
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    unicode = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  LCID locale = 0;
-  if (HANDLE data = GetClipboardData(CF_LOCALE)) {
-    locale = *static_cast<const LCID*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  EXPECT_EQ(unicode, L"\u8272 #FF8000");
-  EXPECT_EQ(locale, 0x0411u);
-}
-
 TEST_F(SpuitTest, AnEmptyFormatOrADisabledPaletteDoLess) {
   StartOverOrange();
   settings.SpuitFormat[0] = '\0';
