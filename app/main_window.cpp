@@ -5,6 +5,7 @@
 
 #include "app/app_state.h"
 #include "app/messages.h"
+#include "app/palette_hot_key.h"
 #include "app/tray.h"
 #include "config/settings_store.h"
 #include "core/palette_model.h"
@@ -57,9 +58,19 @@ void ChooseRange(int index) {
   SetPickerTimer(rangeSizes[index] == 1 ? 1 : 0);
 }
 
-// Not while a drag holds the picker: the drag would end with the picker shown.
+// Not while a drag holds the picker: the drag would end with the picker
+// shown. The palette's hot key is let go while the dialog is open, so that
+// its key-bind controls get that key too.
 void OpenSettings(int page) {
-  if (WaitForSingleObject(dragIdleEvent, kDragWaitMs) == WAIT_OBJECT_0) ShowSettingsDialog(page);
+  if (WaitForSingleObject(dragIdleEvent, kDragWaitMs) != WAIT_OBJECT_0) return;
+  DropPaletteHotKey();
+  ShowSettingsDialog(page);
+}
+
+void OnClose(HWND window) {
+  if (!settingsOpen) return;
+  CloseSettingsDialog();
+  HoldPaletteHotKey(window);
 }
 
 void OnCommand(HWND window, int id) {
@@ -97,6 +108,12 @@ void OnRunShortcut(WPARAM slot) {
   if (settingsOpen) return;
   if (slot == kSlotPalette) TogglePaletteWanted();
   if (slot == kSlotShowPicker) TogglePickerShown();
+}
+
+// Windows lets the program take the foreground while it handles its hot
+// key: the palette window comes to the front from here.
+void OnHotKey(WPARAM id) {
+  if (id == kPaletteHotKeyId) OnRunShortcut(kSlotPalette);
 }
 
 void OnOpenSettings(WPARAM page) {
@@ -152,6 +169,7 @@ void StopPickerThread() {
 // What start-up made besides the picker, let go of at the end or when
 // start-up fails part-way; each part only if it was made.
 void ReleaseShellParts() {
+  DropPaletteHotKey();
   SetPlacementWindow(nullptr);
   SetPaletteChangedHandler(nullptr);
   if (paletteWindow != nullptr) DestroyWindow(paletteWindow);
@@ -192,7 +210,8 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_NOTIFY: OnNotify(reinterpret_cast<const NMHDR*>(lParam)); return 0;
     case WM_COMMAND: OnCommand(hwnd, LOWORD(wParam)); return 0;
     case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wParam)); return 0;
-    case WM_CLOSE: CloseSettingsDialog(); return 0;
+    case WM_CLOSE: OnClose(hwnd); return 0;
+    case WM_HOTKEY: OnHotKey(wParam); return 0;
     case WM_ENDSESSION:
       if (wParam) SaveSettings();
       return 0;
@@ -263,6 +282,7 @@ int InitMainWindow(HWND window) {
   // connection) while this thread makes the settings tabs, the palette
   // window and the tray icon. It stays suspended until the end of start-up.
   pickerShell = {PostPickerFailed, PostShortcut};
+  HoldPaletteHotKey(window);  // before the picker thread hands the bindings to the hook core
   pickerReadyEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   pickerThread = startThread(nullptr, 0, PickerThreadMain, nullptr, 0, &pickerThreadId);
   if (pickerThread == nullptr) {

@@ -12,7 +12,8 @@ void PassShortcutToHookCore(int slot, const KeyBind& bind) {
 }
 
 void PassSettingsToHookCore(int zoom) {
-  for (int slot = 0; slot < kSlotCount; ++slot) PassShortcutToHookCore(slot, keyBinds[slot]);
+  for (int slot = 0; slot < kSlotCount; ++slot)
+    PassShortcutToHookCore(slot, slot == kSlotPalette && paletteHotKeyHeld ? KeyBind{} : keyBinds[slot]);
   __SetVelunNullMsg(settings.NullMsgOnShortcut, settings.NullMsgOnZoom);
   __SetVelunZoom(zoom, settings.ChangeZoomLevelByWheel, settings.AdjustCurPosByArrow,
                  settings.UseToggleForZoom);

@@ -249,4 +249,62 @@ TEST_F(PaletteProgramTest, AFloodOfCollectedColours) {
     ASSERT_EQ(GetLe32(saved, 54 + 4 * k), kColours - k) << "entry " << k;
 }
 
+// A palette shortcut that can be a hot key is the system's, so that the
+// window may come to the front over another program's (Wine does not
+// enforce that rule: here the test sees that velun holds the key, that the
+// key shows and hides the window, and that the settings let go of it). A
+// key another program holds already stays with the hook.
+TEST_F(PaletteProgramTest, ThePaletteShortcutIsASystemHotKeyWhereItCanBe) {
+  std::string keys(60, '\0');  // the palette's record comes last
+  keys[48] = 'P';
+  keys[52] = keys[53] = 1;  // shift and ctrl
+  velun.dir().Write("keycfg.dat", keys);
+  WritePrivateProfileStringA("ぬべら", "NullMsgOnShortcut", "1", velun.dir().Path("velun.ini").c_str());
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200,
+                               nullptr, nullptr, nullptr, nullptr);
+  auto heldByVelun = [] {
+    if (!RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_SHIFT, 'P')) return true;
+    UnregisterHotKey(nullptr, 7);
+    return false;
+  };
+  // A key the hook keeps back never reaches the key state; a hot key's does.
+  auto pressAndSee = [&](HWND palette, bool shown, bool asHotKey) {
+    // Wine resets the keys from the X keymap as it takes the focus event:
+    // only then may the keys go down.
+    SetForegroundWindow(other);
+    PumpMessages(100);
+    KeyDown(VK_CONTROL);
+    KeyDown(VK_SHIFT);
+    KeyDown('P');
+    EXPECT_EQ(WaitUntil([] { return GetAsyncKeyState('P') != 0; }, 300), asHotKey);
+    KeyUp('P');
+    KeyUp(VK_SHIFT);
+    KeyUp(VK_CONTROL);
+    return WaitUntil([&] {
+      return (IsWindowVisible(palette) != FALSE) == shown && (!shown || GetForegroundWindow() == palette);
+    });
+  };
+
+  StartVelun();
+  HWND palette = velun.Window("zq_velun_palette");
+  EXPECT_TRUE(heldByVelun());
+  EXPECT_TRUE(pressAndSee(palette, true, true)) << "shown in front";
+  EXPECT_TRUE(pressAndSee(palette, false, true)) << "hidden";
+  EXPECT_EQ(velun.RunAgain(), 0u);
+  HWND main = velun.Window("zq_velun");
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+  EXPECT_FALSE(heldByVelun()) << "the key-bind controls must get the key";
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(WaitUntil(heldByVelun)) << "held again once the settings close";
+
+  PostMessageA(main, WM_COMMAND, kExitCommand, 0);
+  ASSERT_EQ(velun.WaitForExit(10000), 0u);
+  ASSERT_TRUE(RegisterHotKey(other, 7, MOD_CONTROL | MOD_SHIFT, 'P'));
+  StartVelun();
+  palette = velun.Window("zq_velun_palette");
+  EXPECT_TRUE(pressAndSee(palette, true, false)) << "through the hook";
+  UnregisterHotKey(other, 7);
+  DestroyWindow(other);
+}
+
 }  // namespace
