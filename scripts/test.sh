@@ -47,10 +47,26 @@ start_wine_session || exit 1
 passed=0
 failed=0
 summaries=()
+# Rarely (once in some thousands of starts) Wine ends a program at once,
+# before it has run and without a word. Such a Windows test is started once
+# more, and the summary names it. A test that ran and failed has printed its
+# output, and a crash stops at Wine's crash dialog until the time-out, so
+# neither is ever repeated.
+unstarted_tests() {
+  /usr/bin/python3 - "$1" <<'EOF'
+import sys
+import xml.etree.ElementTree as ET
+for case in ET.parse(sys.argv[1]).getroot().iter("testcase"):
+    if (case.get("status") == "fail" and not (case.findtext("system-out") or "").strip()
+            and float(case.get("time", "0")) < 10):
+        print(case.get("name"))
+EOF
+}
+
 run_suite() {
-  local preset=$1 log="build/ctest-$1.log"
+  local preset=$1 log="build/ctest-$1.log" junit="$root/build/junit-$1.xml"
   echo "== test $preset"
-  ctest --preset "$preset" 2>&1 | tee "$log"
+  ctest --preset "$preset" --output-junit "$junit" 2>&1 | tee "$log"
   local line
   line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -1)
   if [ -z "$line" ]; then
@@ -61,6 +77,16 @@ run_suite() {
   local f t
   f=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$line")
   t=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2/' <<<"$line")
+  if [ "$f" -gt 0 ] && [ "$preset" = "$VELUN_WINDOWS_PRESET" ]; then
+    local name
+    for name in $(unstarted_tests "$junit"); do
+      echo "== $name ended before it ran: started again"
+      if ctest --preset "$preset" -R "^${name//./\\.}\$" 2>&1 | tee -a "$log" | grep '100% tests passed' >/dev/null; then
+        f=$((f - 1))
+        line="$line; $name started again and passed"
+      fi
+    done
+  fi
   passed=$((passed + t - f))
   failed=$((failed + f))
   summaries+=("$preset: $line")
