@@ -8,21 +8,21 @@
 #include "resources/program_module.h"
 
 namespace {
-constexpr char kMutexName[] = "zq_velun";
+constexpr wchar_t kMutexName[] = L"zq_velun";
 // The exit code of a start that failed before the message loop.
 constexpr int kStartFailed = -1;
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  HANDLE mutex = CreateMutexA(nullptr, TRUE, kMutexName);
+  HANDLE mutex = CreateMutexW(nullptr, TRUE, kMutexName);
   if (WaitForSingleObject(mutex, 0) == WAIT_TIMEOUT) {
     // Another instance runs: it opens its settings instead. This start got
     // the user's input, so it may hand the right to come to the foreground
     // on; without it Windows keeps the dialog behind the current window.
-    HWND running = FindWindowA(kMainClass, nullptr);
+    HWND running = FindWindowW(kMainClass, nullptr);
     DWORD runningProcess = 0;
     if (GetWindowThreadProcessId(running, &runningProcess) != 0) AllowSetForegroundWindow(runningProcess);
-    PostMessageA(running, UM_OPENSETTINGS, 0, 0);
+    PostMessageW(running, UM_OPENSETTINGS, 0, 0);
     CloseHandle(mutex);
     return 0;
   }

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <wtsapi32.h>
 
+#include <string>
+
 #include "app/app_state.h"
 #include "app/messages.h"
 #include "app/palette_hot_key.h"
@@ -17,6 +19,7 @@
 #include "picker/picker_window.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "resources/wide_text.h"
 #include "settings/settings_apply.h"
 #include "settings/settings_dialog.h"
 #include "shared/palette_link.h"
@@ -39,18 +42,19 @@ void OnNotify(const NMHDR* header) {
 }
 
 void ShowAboutBox(HWND window) {
-  MSGBOXPARAMSA params = {};
+  MSGBOXPARAMSW params = {};
   params.cbSize = sizeof params;
   params.hwndOwner = window;
   params.hInstance = appInstance;
-  char text[512] = {};
-  LoadStringA(appInstance, IDS_ABOUT, text, sizeof text);
+  wchar_t text[512] = {};
+  LoadStringW(appInstance, IDS_ABOUT, text, 512);
+  const std::wstring caption = Widen("バージョン情報");
   params.lpszText = text;
-  params.lpszCaption = "バージョン情報";
+  params.lpszCaption = caption.c_str();
   params.dwStyle = MB_USERICON;
-  params.lpszIcon = MAKEINTRESOURCEA(IDI_SHOWN);
+  params.lpszIcon = MAKEINTRESOURCEW(IDI_SHOWN);
   params.dwLanguageId = 0x400;
-  MessageBoxIndirectA(&params);
+  MessageBoxIndirectW(&params);
 }
 
 void ChooseRange(int index) {
@@ -87,7 +91,7 @@ void OnCommand(HWND window, int id) {
       ApplySettings();
       BuildTrayMenu();  // the range list may have changed
       break;
-    case IDC_CLOSE: SendMessageA(window, WM_CLOSE, 0, 0); break;
+    case IDC_CLOSE: SendMessageW(window, WM_CLOSE, 0, 0); break;
     case CMD_SETTINGS: OpenSettings(0); break;
     case CMD_SHOW_PICKER: TogglePickerShown(); break;
     case CMD_SHOW_PALETTE: TogglePaletteWanted(); break;
@@ -122,9 +126,9 @@ void OnOpenSettings(WPARAM page) {
 
 // The shell's side of the picker and the palette window: they run on the
 // picker thread or want what only the main window may do, so they post.
-void PostPickerFailed() { PostMessageA(mainWindow, UM_PICKERFAILED, 0, 0); }
-void PostShortcut(unsigned slot) { PostMessageA(mainWindow, UM_RUNSHORTCUT, slot, 0); }
-void PostOpenSettings(int page) { PostMessageA(mainWindow, UM_OPENSETTINGS, static_cast<WPARAM>(page), 0); }
+void PostPickerFailed() { PostMessageW(mainWindow, UM_PICKERFAILED, 0, 0); }
+void PostShortcut(unsigned slot) { PostMessageW(mainWindow, UM_RUNSHORTCUT, slot, 0); }
+void PostOpenSettings(int page) { PostMessageW(mainWindow, UM_OPENSETTINGS, static_cast<WPARAM>(page), 0); }
 
 // The palette window runs on the main thread: the picker is switched at once.
 void HidePickerBehindPalette(int visible) {
@@ -152,14 +156,14 @@ void OnInitMenuPopup(HMENU menu) {
 
 void OnPickerFailed(HWND window, WPARAM code) {
   if (code != 0) return;
-  MessageBoxA(window, kPickerFailedText, kErrorCaption, MB_ICONERROR);
+  MessageBoxSjis(window, kPickerFailedText, kErrorCaption, MB_ICONERROR);
   WaitForSingleObject(pickerThread, INFINITE);
   DestroyWindow(window);
 }
 
 // Closes the picker and waits for its thread to end.
 void StopPickerThread() {
-  if (pickerWindow != nullptr) SendMessageA(pickerWindow, UM_CLOSEPICKER, 0, 0);
+  if (pickerWindow != nullptr) SendMessageW(pickerWindow, UM_CLOSEPICKER, 0, 0);
   if (pickerThread == nullptr) return;
   WaitForSingleObject(pickerThread, INFINITE);
   CloseHandle(pickerThread);
@@ -225,7 +229,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_WTSSESSION_CHANGE: OnSessionChange(wParam); return 0;
   }
   // The frame is a dialog: Tab, arrows and mnemonics need the dialog procedure.
-  return DefDlgProcA(hwnd, msg, wParam, lParam);
+  return DefDlgProcW(hwnd, msg, wParam, lParam);
 }
 
 ThreadStarter startThread = CreateThread;
@@ -237,13 +241,13 @@ int RunMessageLoop(MessageGetter get) {
   while ((got = get(&msg, nullptr, 0, 0)) > 0) {
     if (TranslateProgramMessage(msg)) continue;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   return got < 0 ? -1 : static_cast<int>(msg.wParam);
 }
 
 bool RegisterMainWindowClass() {
-  WNDCLASSEXA wc = {};
+  WNDCLASSEXW wc = {};
   wc.cbSize = sizeof wc;
   wc.style = CS_HREDRAW | CS_VREDRAW;
   wc.lpfnWndProc = MainWndProc;
@@ -254,11 +258,11 @@ bool RegisterMainWindowClass() {
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kMainClass;
-  return RegisterClassExA(&wc) != 0;
+  return RegisterClassExW(&wc) != 0;
 }
 
 HWND CreateMainWindow() {
-  return CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_FRAME), nullptr, nullptr, 0);
+  return CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_FRAME), nullptr, nullptr, 0);
 }
 
 bool TranslateProgramMessage(MSG& msg) {
@@ -266,24 +270,24 @@ bool TranslateProgramMessage(MSG& msg) {
   // message costs a server call each under Wine, and the collect palette
   // brings many.
   if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
-  if (settingsOpen && (TranslateSettingsKey(msg) || IsDialogMessageA(mainWindow, &msg))) return true;
-  return paletteAccelerators != nullptr && TranslateAcceleratorA(paletteWindow, paletteAccelerators, &msg) != 0;
+  if (settingsOpen && (TranslateSettingsKey(msg) || IsDialogMessageW(mainWindow, &msg))) return true;
+  return paletteAccelerators != nullptr && TranslateAcceleratorW(paletteWindow, paletteAccelerators, &msg) != 0;
 }
 
 int InitMainWindow(HWND window) {
   if (window == nullptr) return kInitNoWindow;
-  user32Module = LoadLibraryA("user32.dll");
+  user32Module = LoadLibraryW(L"user32.dll");
   if (user32Module != nullptr)
     setLayeredWindowAttributes = reinterpret_cast<SetLayeredWindowAttributesFn>(
         reinterpret_cast<void*>(GetProcAddress(user32Module, "SetLayeredWindowAttributes")));
-  menuIdleEvent = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+  menuIdleEvent = CreateEventW(nullptr, TRUE, TRUE, nullptr);
 
   // The picker thread makes its window (and, under Wine, its own display
   // connection) while this thread makes the settings tabs, the palette
   // window and the tray icon. It stays suspended until the end of start-up.
   pickerShell = {PostPickerFailed, PostShortcut};
   HoldPaletteHotKey(window);  // before the picker thread hands the bindings to the hook core
-  pickerReadyEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  pickerReadyEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   pickerThread = startThread(nullptr, 0, PickerThreadMain, nullptr, 0, &pickerThreadId);
   if (pickerThread == nullptr) {
     ReleaseShellParts();
@@ -303,7 +307,7 @@ int InitMainWindow(HWND window) {
   }
   SetPlacementWindow(paletteWindow);
   BuildTrayMenu();
-  taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+  taskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
   WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
   AddTrayIcon(window);
 

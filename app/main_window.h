@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-inline constexpr char kMainClass[] = "zq_velun";
+inline constexpr wchar_t kMainClass[] = L"zq_velun";
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // The class "zq_velun"; false when it cannot be registered.
@@ -25,9 +25,9 @@ using ThreadStarter = HANDLE(WINAPI*)(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_ST
 extern ThreadStarter startThread;
 
 // The main thread's loop until WM_QUIT; its wParam, or -1 when getting a
-// message failed. get is GetMessageA, or a stand-in in tests.
+// message failed. get is GetMessageW, or a stand-in in tests.
 using MessageGetter = BOOL(WINAPI*)(MSG*, HWND, UINT, UINT);
-int RunMessageLoop(MessageGetter get = GetMessageA);
+int RunMessageLoop(MessageGetter get = GetMessageW);
 
 extern const char kPickerFailedText[];
 extern const char kErrorCaption[];

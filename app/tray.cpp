@@ -10,11 +10,12 @@
 #include "picker/picker_window.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "resources/wide_text.h"
 #include "shared/dpi.h"
 #include "shared/palette_link.h"
 
-NOTIFYICONDATAA trayIconData = {};
-NotifyIconFn notifyIcon = Shell_NotifyIconA;
+NOTIFYICONDATAW trayIconData = {};
+NotifyIconFn notifyIcon = Shell_NotifyIconW;
 HMENU trayMenu = nullptr;
 HMENU rangeMenu = nullptr;
 
@@ -23,9 +24,9 @@ namespace {
 constexpr UINT kTrayRetryMs = 1000;
 
 bool IsWindowsXp() {
-  OSVERSIONINFOA version = {};
+  OSVERSIONINFOW version = {};
   version.dwOSVersionInfoSize = sizeof version;
-  if (!GetVersionExA(&version)) return false;
+  if (!GetVersionExW(&version)) return false;
   return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion == 5 &&
          version.dwMinorVersion == 1;
 }
@@ -45,7 +46,7 @@ void ShowTrayMenu(HWND owner) {
   GetCursorPos(&at);
   SetForegroundWindow(owner);
   TrackPopupMenu(GetSubMenu(trayMenu, 0), TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
-  PostMessageA(owner, WM_NULL, 0, 0);  // lets the menu close properly when the user clicks elsewhere
+  PostMessageW(owner, WM_NULL, 0, 0);  // lets the menu close properly when the user clicks elsewhere
   SetPickerSuspend(PickerHiddenByChoice() ? 1 : 0, 0);
   SetEvent(menuIdleEvent);
 }
@@ -54,19 +55,19 @@ void ShowTrayMenu(HWND owner) {
 
 HMENU BuildTrayMenu() {
   if (trayMenu == nullptr) {
-    trayMenu = LoadMenuA(appInstance, MAKEINTRESOURCEA(IDM_TRAY));
+    trayMenu = LoadMenuW(appInstance, MAKEINTRESOURCEW(IDM_TRAY));
     SetMenuDefaultItem(GetSubMenu(trayMenu, 0), CMD_SHOW_PICKER, FALSE);
     rangeMenu = CreatePopupMenu();
-    ModifyMenuA(trayMenu, CMD_RANGE_FIRST, MF_BYCOMMAND | MF_POPUP,
-                reinterpret_cast<UINT_PTR>(rangeMenu), "範囲(&R)");
+    ModifyMenuW(trayMenu, CMD_RANGE_FIRST, MF_BYCOMMAND | MF_POPUP,
+                reinterpret_cast<UINT_PTR>(rangeMenu), Widen("範囲(&R)").c_str());
   }
   while (DeleteMenu(rangeMenu, 0, MF_BYPOSITION)) {
   }
   for (int i = 0; i < rangeCount; ++i) {
     char text[64];
     std::snprintf(text, sizeof text, "%d ピクセル", static_cast<int>(rangeSizes[i]));
-    AppendMenuA(rangeMenu, MF_STRING, CMD_RANGE_FIRST + i, text);
-    if (i == 0) AppendMenuA(rangeMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(rangeMenu, MF_STRING, CMD_RANGE_FIRST + i, Widen(text).c_str());
+    if (i == 0) AppendMenuW(rangeMenu, MF_SEPARATOR, 0, nullptr);
   }
   return trayMenu;
 }
@@ -81,13 +82,13 @@ HICON ChooseTrayIcon() {
 
 void AddTrayIcon(HWND owner) {
   if (trayIconData.cbSize == 0) {
-    trayIconData.cbSize = NOTIFYICONDATAA_V1_SIZE;  // the 88-byte first form
+    trayIconData.cbSize = NOTIFYICONDATAW_V1_SIZE;  // the first form, which every shell takes
     trayIconData.hWnd = owner;
     trayIconData.uID = kTrayIconId;
     trayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     trayIconData.uCallbackMessage = UM_TRAYNOTIFY;
     trayIconData.hIcon = ChooseTrayIcon();
-    lstrcpynA(trayIconData.szTip, "ぬべら", sizeof trayIconData.szTip);
+    lstrcpynW(trayIconData.szTip, Widen("ぬべら").c_str(), ARRAYSIZE(trayIconData.szTip));
   }
   if (notifyIcon(NIM_ADD, &trayIconData)) {
     KillTimer(owner, kTrayRetryTimer);

@@ -5,7 +5,7 @@
 
 inline constexpr UINT kTrayIconId = 40920;
 
-extern NOTIFYICONDATAA trayIconData;
+extern NOTIFYICONDATAW trayIconData;
 extern HMENU trayMenu;
 extern HMENU rangeMenu;
 
@@ -18,8 +18,8 @@ HICON ChooseTrayIcon();
 // it can.
 void AddTrayIcon(HWND owner);
 inline constexpr UINT_PTR kTrayRetryTimer = 40921;
-// How the shell is told: Shell_NotifyIconA, or a stand-in in tests.
-using NotifyIconFn = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
+// How the shell is told: Shell_NotifyIconW, or a stand-in in tests.
+using NotifyIconFn = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAW);
 extern NotifyIconFn notifyIcon;
 void RemoveTrayIcon();
 // Flips ShowPicker and updates the picker and the tray icon.

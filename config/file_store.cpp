@@ -5,23 +5,12 @@
 #include "core/text.h"
 #include "resources/program_module.h"
 
-#include <cwchar>
 #include <initializer_list>
-#include <set>
 
 namespace {
 
 // Data files are small; a larger file is read only this far.
 constexpr DWORD kMaxDataFileSize = 16 * 1024 * 1024;
-
-// The new file's data reaches the disk before it takes the old one's
-// place: after a power cut NTFS may keep a rename without the data.
-void FlushToDisk(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  FlushFileBuffers(file);
-  CloseHandle(file);
-}
 
 // The complete new file takes the old one's place, or goes.
 bool ReplaceWith(const std::wstring& fresh, const std::wstring& path) {
@@ -31,24 +20,6 @@ bool ReplaceWith(const std::wstring& fresh, const std::wstring& path) {
 }
 
 }  // namespace
-
-std::wstring Widen(const std::string& text) {
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  if (n <= 0) return L"";
-  std::wstring wide(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
-  wide.resize(static_cast<std::size_t>(n - 1));
-  return wide;
-}
-
-std::string Narrow(const std::wstring& text) {
-  const int n = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  if (n <= 0) return "";
-  std::string narrow(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, narrow.data(), n, nullptr, nullptr);
-  narrow.resize(static_cast<std::size_t>(n - 1));
-  return narrow;
-}
 
 std::wstring ProgramDirectory() {
   // A long path may not fit MAX_PATH: the buffer grows until it does.
@@ -67,106 +38,56 @@ std::wstring ProgramDirectory() {
 
 std::wstring FileStore::PathOf(const char* name) const { return directory_ + Widen(name); }
 
-// Each section is read whole once: every single profile read opens and
-// checks the file again, three server calls under Wine and a good part of
-// the start-up.
-const FileStore::Section& FileStore::SectionOf(const char* section) {
-  const auto known = sections_.find(section);
-  if (known != sections_.end()) return known->second;
-  Section& lines = sections_[section];
-  std::vector<wchar_t> buffer(4096);
-  DWORD got;
-  while ((got = GetPrivateProfileSectionW(Widen(section).c_str(), buffer.data(), static_cast<DWORD>(buffer.size()),
-                                          PathOf(kIniFileName).c_str())) == buffer.size() - 2 &&
-         buffer.size() < (1u << 22))
-    buffer.resize(buffer.size() * 2);
-  for (const wchar_t* line = buffer.data(); *line != L'\0'; line += wcslen(line) + 1) {
-    // A line without "=" holds no value: such a key reads as its fallback.
-    const wchar_t* equals = wcschr(line, L'=');
-    if (equals != nullptr) lines.emplace_back(std::wstring(line, equals), std::wstring(equals + 1));
-  }
-  return lines;
+namespace {
+
+std::optional<std::string> ReadText(const std::wstring& path) {
+  const auto bytes = ReadWholeFile(path);
+  if (!bytes) return std::nullopt;
+  return std::string(bytes->begin(), bytes->end());
 }
 
+}  // namespace
+
 std::string FileStore::ReadProfile(const char* section, const char* key, const char* fallback) {
-  const std::wstring wideKey = Widen(key);
-  std::wstring value;
-  bool found = false;
-  for (const auto& [name, text] : SectionOf(section)) {
-    if (CompareStringOrdinal(name.c_str(), -1, wideKey.c_str(), -1, TRUE) != CSTR_EQUAL) continue;
-    // As the profile reads it: one pair of matching quotes goes.
-    const bool quoted = text.size() >= 2 && (text.front() == L'"' || text.front() == L'\'') && text.back() == text.front();
-    value = quoted ? text.substr(1, text.size() - 2) : text;
-    found = true;
-    break;
+  if (!read_) read_ = IniText(ReadText(PathOf(kIniFileName)).value_or(""));
+  std::string value;
+  if (auto found = read_->Get(section, key)) {
+    value = *found;
+  } else {
+    // As the profile functions give a fallback: without trailing blanks.
+    value = fallback;
+    while (!value.empty() && value.back() == ' ') value.pop_back();
   }
-  if (!found) {  // the profile functions' own rules for the fallback
-    wchar_t missing[260] = {};
-    GetPrivateProfileStringW(Widen(section).c_str(), wideKey.c_str(), Widen(fallback).c_str(), missing, 260,
-                             PathOf(kIniFileName).c_str());
-    value = missing;
-  }
-  if (value.size() > 259) value.resize(259);
   // At most 259 bytes, as the loader has always read, never cut inside a
   // double-byte character.
   char text[260] = {};
-  CopyText(text, sizeof text, Narrow(value).c_str());
+  CopyText(text, sizeof text, value.c_str());
   return text;
 }
 
 void FileStore::WriteProfile(const char* section, const char* key, const char* value) {
-  sections_.clear();
-  if (!WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(), profile_.c_str()))
-    copied_ = false;
-  written_.push_back(std::string(key) + "=" + value);
+  const bool alone = !saving_;
+  if (alone) BeginProfileSave();
+  saving_->Set(section, key, value);
+  if (alone) EndProfileSave();
 }
 
-// The new version starts as a copy, so keys of the profile that are not the
-// program's, and a hand-edited layout, stay. Without that copy the new
-// version would lose them: it must not replace the old one then.
+// A file that exists but cannot be read must not be replaced by one that
+// holds only the program's keys.
 void FileStore::BeginProfileSave() {
-  sections_.clear();
   const std::wstring path = PathOf(kIniFileName);
-  profile_ = path + L".new";
-  written_.clear();
-  copied_ = CopyFileW(path.c_str(), profile_.c_str(), FALSE) ||
-            GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;  // a first save copies nothing
-  if (!copied_) DeleteFileW(profile_.c_str());
-}
-
-// Profile writes are not to be trusted: under Wine one reports success when
-// its write to the disk failed. So the new version is read back from disk.
-bool FileStore::NewProfileIsWhole() const {
-  const auto bytes = ReadWholeFile(profile_);
-  if (!bytes) return false;
-  std::set<std::string> lines;
-  std::string line;
-  for (const std::uint8_t b : *bytes) {
-    if (b == '\n') {
-      lines.insert(line);
-      line.clear();
-    } else if (b != '\r') {
-      line += static_cast<char>(b);
-    }
-  }
-  lines.insert(line);
-  for (const std::string& want : written_)
-    if (lines.count(want) == 0) return false;
-  return true;
+  const auto old = ReadText(path);
+  readable_ = old.has_value() || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+  saving_ = IniText(old.value_or(""));
 }
 
 bool FileStore::EndProfileSave() {
-  const std::wstring path = PathOf(kIniFileName);
-  WritePrivateProfileStringW(nullptr, nullptr, nullptr, profile_.c_str());  // flushes the profile cache
-  const bool whole = copied_ && NewProfileIsWhole();
-  const std::wstring fresh = profile_;
-  profile_ = path;
-  if (!whole) {
-    DeleteFileW(fresh.c_str());
-    return false;
-  }
-  FlushToDisk(fresh);
-  return ReplaceWith(fresh, path);
+  if (!saving_) return false;
+  const std::string& text = saving_->text();
+  const bool saved = readable_ && WriteWholeFile(PathOf(kIniFileName), std::vector<std::uint8_t>(text.begin(), text.end()));
+  if (saved) read_ = std::move(saving_);
+  saving_.reset();
+  return saved;
 }
 
 void FileStore::RemoveStaleFiles() const {

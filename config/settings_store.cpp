@@ -34,7 +34,7 @@ void SaveSettingsIn(const std::wstring& directory) {
                  wp.rcNormalPosition.bottom};
   }
   if (!SaveSettingsTo(store, placed ? &placement : nullptr))
-    MessageBoxA(nullptr, kSaveFailedText, kSaveFailedCaption, MB_ICONERROR);
+    MessageBoxSjis(nullptr, kSaveFailedText, kSaveFailedCaption, MB_ICONERROR);
 }
 
 void LoadSettingsIn(const std::string& directory) { LoadSettingsIn(Widen(directory)); }

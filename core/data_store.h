@@ -1,6 +1,6 @@
-// Where settings live: an INI file read and written through the profile
-// functions, and binary data files, all beside the executable. The Win32
-// store talks to the disk; tests use one in memory.
+// Where settings live: an INI file of Shift-JIS text and binary data files,
+// all beside the executable. The Win32 store talks to the disk; tests use
+// one in memory.
 #pragma once
 
 #include <cstdint>

@@ -21,8 +21,8 @@ constexpr ControlBinding Number(SettingsPage page, int id, SettingWord S::*setti
 constexpr ControlBinding Check(SettingsPage page, int id, SettingWord S::*setting) {
   return {page, id, C, setting, nullptr, nullptr, 0, 0, 1, 0};
 }
-constexpr ControlBinding Text(SettingsPage page, int id, char* text, int size) {
-  return {page, id, T, nullptr, nullptr, text, size, 0, 0, 0};
+constexpr ControlBinding Text(SettingsPage page, int id, char* text, int size, const char* name) {
+  return {page, id, T, nullptr, nullptr, text, size, 0, 0, 0, name};
 }
 constexpr ControlBinding PaletteNumber(int id, std::int32_t H::*field, std::int32_t min, std::int32_t max,
                              std::int32_t fallback) {
@@ -38,7 +38,7 @@ const ControlBinding kRows[] = {
     Number(kPickerPage, IDC_WINDOW_MARGIN_X, &S::WindowMarginX, 0, 100),
     Number(kPickerPage, IDC_WINDOW_MARGIN_Y, &S::WindowMarginY, 0, 100),
     Number(kPickerPage, IDC_THRESHOLD_TEXT, &S::ThresholdText, 0, 766),
-    Text(kPickerPage, IDC_PICKER_FORMAT, pickerFormat, kPickerFormatSize),
+    Text(kPickerPage, IDC_PICKER_FORMAT, pickerFormat, kPickerFormatSize, "ピッカーのフォーマット"),
 
     PaletteNumber(IDC_PALETTE_CAPACITY, &H::capacity, 0, 1000, 10),
     PaletteNumber(IDC_PALETTE_CHECK_RANGE, &H::checkRange, 0, 1000, 10),
@@ -61,7 +61,7 @@ const ControlBinding kRows[] = {
     Check(kLayeredPage, IDC_LAYERED_ON_ZOOM_ONLY, &S::LayeredOnZoomOnly),
     Check(kLayeredPage, IDC_LAYERED, &S::Layered),
 
-    Text(kOtherPage, IDC_SPUIT_FORMAT, settings.SpuitFormat, kSpuitFormatSize),
+    Text(kOtherPage, IDC_SPUIT_FORMAT, settings.SpuitFormat, kSpuitFormatSize, "スポイトのフォーマット"),
     Check(kOtherPage, IDC_REALTIME_DRAW, &S::RealtimeDraw),
     Check(kOtherPage, IDC_REALTIME_LIMITER, &S::UseLimiterForRealtimeDraw),
     Check(kOtherPage, IDC_ADJUST_PICKER_POSITION, &S::AdjustPickerPosition),

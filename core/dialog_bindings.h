@@ -34,6 +34,8 @@ struct ControlBinding {
   // a palette field back to paletteFallback.
   std::int32_t min, max;
   std::int32_t paletteFallback;
+  // Texts: the field's name in messages.
+  const char* name = nullptr;
 };
 
 extern const std::span<const ControlBinding> kControlBindings;

@@ -64,7 +64,7 @@ bool Deliver(const HookOutcome& out) {
   HWND to = target;
   if (to != nullptr)
     for (int i = 0; i < out.count; ++i)
-      PostMessageA(to, out.reports[i].message, out.reports[i].wParam, out.reports[i].lParam);
+      PostMessageW(to, out.reports[i].message, out.reports[i].wParam, out.reports[i].lParam);
   return out.swallow;
 }
 
@@ -120,16 +120,16 @@ struct StartUp {
 DWORD WINAPI HookThreadMain(LPVOID parameter) {
   auto* start = static_cast<StartUp*>(parameter);
   MSG msg;
-  PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // the queue for WM_QUIT
+  PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // the queue for WM_QUIT
   state = HookState{};
   HookSet* set = start->set;
-  set->keyboard = SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardProc, dllInstance, 0);
-  set->mouse = SetWindowsHookExA(WH_MOUSE_LL, MouseProc, dllInstance, 0);
+  set->keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardProc, dllInstance, 0);
+  set->mouse = SetWindowsHookExW(WH_MOUSE_LL, MouseProc, dllInstance, 0);
   start->installed = set->keyboard != nullptr && set->mouse != nullptr;
   const bool installed = start->installed;
   SetEvent(start->ready);  // start is gone after this
   if (installed) {
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
   }
   Unhook(set);
   Drop(set);
@@ -140,7 +140,7 @@ DWORD WINAPI HookThreadMain(LPVOID parameter) {
 // by itself, but its hooks go now: input must never wait on a stuck thread.
 void StopHookThread() {
   if (hookThread == nullptr) return;
-  PostThreadMessageA(hookThreadId, WM_QUIT, 0, 0);
+  PostThreadMessageW(hookThreadId, WM_QUIT, 0, 0);
   if (WaitForSingleObject(hookThread, kStopWaitMs) != WAIT_OBJECT_0) Unhook(hooks);
   Drop(hooks);
   hooks = nullptr;
@@ -160,7 +160,7 @@ int Attach(HWND window) {
     c.doubleClickWidth = GetSystemMetrics(SM_CXDOUBLECLK);
     c.doubleClickHeight = GetSystemMetrics(SM_CYDOUBLECLK);
   });
-  StartUp start = {CreateEventA(nullptr, TRUE, FALSE, nullptr), false, new (std::nothrow) HookSet};
+  StartUp start = {CreateEventW(nullptr, TRUE, FALSE, nullptr), false, new (std::nothrow) HookSet};
   if (start.ready == nullptr || start.set == nullptr) {
     if (start.ready != nullptr) CloseHandle(start.ready);
     delete start.set;

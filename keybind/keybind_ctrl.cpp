@@ -4,10 +4,13 @@
 
 #include "keybind/keybind.h"
 #include "keybind/keybind_text.h"
+#include "resources/wide_text.h"
+
+#include <string>
 
 namespace {
 
-constexpr char kClassName[] = "zq_keybind";
+constexpr wchar_t kClassName[] = L"zq_keybind";
 
 // Colours and drawing objects are taken once, when the control is created.
 struct KeyBindCtrl {
@@ -40,7 +43,7 @@ bool* HeldFlag(WPARAM key) {
 bool IsDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
 KeyBindCtrl* Instance(HWND hwnd) {
-  return reinterpret_cast<KeyBindCtrl*>(GetWindowLongPtrA(hwnd, 0));
+  return reinterpret_cast<KeyBindCtrl*>(GetWindowLongPtrW(hwnd, 0));
 }
 
 LRESULT OnCreate(HWND hwnd) {
@@ -54,7 +57,7 @@ LRESULT OnCreate(HWND hwnd) {
   ctrl->highlightBrush = CreateSolidBrush(ctrl->highlight);
   ctrl->font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   ctrl->pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
-  SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(ctrl));
+  SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(ctrl));
   return 0;
 }
 
@@ -62,13 +65,18 @@ void OnDestroy(HWND hwnd, KeyBindCtrl* ctrl) {
   DeleteObject(ctrl->windowBrush);
   DeleteObject(ctrl->highlightBrush);
   DeleteObject(ctrl->pen);  // the font is its giver's or the stock one, not ours
-  SetWindowLongPtrA(hwnd, 0, 0);
+  SetWindowLongPtrW(hwnd, 0, 0);
   HeapFree(GetProcessHeap(), 0, ctrl);
 }
 
-void OnPaint(HWND hwnd, const KeyBindCtrl* ctrl) {
+std::wstring ShownText(const KeyBindCtrl* ctrl) {
   char text[kKeyBindTextSize];
   KeyBindText(text, ctrl->bind);
+  return Widen(text);
+}
+
+void OnPaint(HWND hwnd, const KeyBindCtrl* ctrl) {
+  const std::wstring text = ShownText(ctrl);
   RECT client;
   GetClientRect(hwnd, &client);
   const bool focused = GetFocus() == hwnd;
@@ -82,7 +90,7 @@ void OnPaint(HWND hwnd, const KeyBindCtrl* ctrl) {
   SetTextColor(dc, focused ? ctrl->highlightText : ctrl->windowText);
   SetBkMode(dc, OPAQUE);
   Rectangle(dc, 0, 0, client.right, client.bottom);
-  TextOutA(dc, 3, 3, text, lstrlenA(text));
+  TextOutW(dc, 3, 3, text.c_str(), static_cast<int>(text.size()));
   SelectObject(dc, oldPen);
   SelectObject(dc, oldFont);
   SelectObject(dc, oldBrush);
@@ -136,6 +144,17 @@ void OnButtonDown(HWND hwnd, KeyBindCtrl* ctrl, UINT message) {
   CaptureClick(hwnd, ctrl, message);
 }
 
+// The window's text is the key's name, as drawn: screen readers and other
+// programs read it.
+LRESULT OnGetText(const KeyBindCtrl* ctrl, WPARAM size, LPARAM target) {
+  const std::wstring text = ShownText(ctrl);
+  if (size == 0 || target == 0) return 0;
+  const std::size_t n = text.size() < size - 1 ? text.size() : size - 1;
+  CopyMemory(reinterpret_cast<wchar_t*>(target), text.c_str(), n * sizeof(wchar_t));
+  reinterpret_cast<wchar_t*>(target)[n] = L'\0';
+  return static_cast<LRESULT>(n);
+}
+
 void OnGetBind(const KeyBindCtrl* ctrl, LPARAM target) {
   if (target != 0) CopyMemory(reinterpret_cast<void*>(target), &ctrl->bind, sizeof(KeyBind));
 }
@@ -149,7 +168,7 @@ void OnSetBind(HWND hwnd, KeyBindCtrl* ctrl, LPARAM source) {
 LRESULT CALLBACK KeyBindWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_CREATE) return OnCreate(hwnd);
   KeyBindCtrl* ctrl = Instance(hwnd);
-  if (ctrl == nullptr) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  if (ctrl == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
 
   switch (msg) {
     case WM_DESTROY: OnDestroy(hwnd, ctrl); return 0;
@@ -167,17 +186,19 @@ LRESULT CALLBACK KeyBindWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_RBUTTONDOWN: OnButtonDown(hwnd, ctrl, msg); return 0;
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK: CaptureClick(hwnd, ctrl, msg); return 0;
+    case WM_GETTEXT: return OnGetText(ctrl, wParam, lParam);
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(ShownText(ctrl).size());
     case KBM_GETBIND: OnGetBind(ctrl, lParam); return 0;
     case KBM_SETBIND: OnSetBind(hwnd, ctrl, lParam); return 0;
   }
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
 }  // namespace
 
 // Exported as _InitKeyBindCtrl (see lumet.def).
 extern "C" int __cdecl InitKeyBindCtrl(HINSTANCE instance) {
-  WNDCLASSEXA wc = {};
+  WNDCLASSEXW wc = {};
   wc.cbSize = sizeof(wc);
   wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
   wc.lpfnWndProc = KeyBindWndProc;
@@ -186,7 +207,7 @@ extern "C" int __cdecl InitKeyBindCtrl(HINSTANCE instance) {
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = kClassName;
-  return RegisterClassExA(&wc) != 0 ? 0 : -1;
+  return RegisterClassExW(&wc) != 0 ? 0 : -1;
 }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }

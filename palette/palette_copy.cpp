@@ -9,19 +9,12 @@
 #include "core/settings.h"
 #include "palette/palette_list.h"
 #include "palette/palette_state.h"
+#include "resources/wide_text.h"
 #include "shared/clipboard.h"
-
-namespace {
-
-void StatusReport(const char* text) {
-  SendMessageA(paletteStatus, SB_SETTEXTA, 0 | SBT_POPOUT, reinterpret_cast<LPARAM>(text));
-}
-
-}  // namespace
 
 int CopyPaletteColor() {
   const Palette& p = palettes[SelectedPalette()];
-  const int selection = static_cast<int>(SendMessageA(paletteList, LB_GETCURSEL, 0, 0));
+  const int selection = static_cast<int>(SendMessageW(paletteList, LB_GETCURSEL, 0, 0));
   if (selection < 0 || selection >= p.header.count || p.entries == nullptr) return kCopyFailed;
   const std::uint32_t c = p.entries[selection];
   char text[kTransferTextSize];
@@ -34,10 +27,10 @@ int CopyPaletteColor() {
 void CopyAndReport() {
   // A double click on empty list space, or Enter with nothing selected:
   // nothing was asked for, so nothing happens and nothing is said.
-  if (SendMessageA(paletteList, LB_GETCURSEL, 0, 0) < 0) return;
+  if (SendMessageW(paletteList, LB_GETCURSEL, 0, 0) < 0) return;
   switch (CopyPaletteColor()) {
-    case kCopyFailed: MessageBoxA(paletteWindow, "クリップボードへの転送に失敗しました", "エラー", MB_ICONERROR); break;
-    case kCopyEmptyFormat: StatusReport("フォーマットが空です"); break;
-    default: StatusReport("転送しました"); break;
+    case kCopyFailed: MessageBoxSjis(paletteWindow, "クリップボードへの転送に失敗しました", "エラー", MB_ICONERROR); break;
+    case kCopyEmptyFormat: ReportOnPaletteStatus("フォーマットが空です"); break;
+    default: ReportOnPaletteStatus("転送しました"); break;
   }
 }

@@ -13,6 +13,7 @@
 #include "core/settings.h"
 #include "palette/palette_list.h"
 #include "palette/palette_state.h"
+#include "resources/wide_text.h"
 
 const wchar_t kExportTitle[] = L"パレットのエクスポート";
 const wchar_t kImportTitle[] = L"パレットのインポート";
@@ -34,10 +35,6 @@ const wchar_t kExportFilter[] =
     L"JSON (*.json)\0*.json\0テキスト (*.txt)\0*.txt\0";
 const wchar_t kImportFilter[] =
     L"パレット (*.gpl;*.ase;*.txt)\0*.gpl;*.ase;*.txt\0すべてのファイル (*.*)\0*.*\0";
-
-void Report(const char* text) {
-  SendMessageA(paletteStatus, SB_SETTEXTA, 0 | SBT_POPOUT, reinterpret_cast<LPARAM>(text));
-}
 
 bool EndsWith(const std::wstring& name, const std::wstring& end) {
   if (name.size() < end.size()) return false;
@@ -87,9 +84,9 @@ void ExportPaletteFile(HWND owner) {
   if (p.entries != nullptr)
     colours.assign(p.entries, p.entries + (p.header.count > 0 ? p.header.count : 0));
   if (WriteWholeFile(path, ExportPalette(type.type, colours, settings.SpuitFormat)))
-    Report("エクスポートしました");
+    ReportOnPaletteStatus("エクスポートしました");
   else
-    MessageBoxA(owner, "ファイルに書き込めませんでした", "エラー", MB_ICONERROR);
+    MessageBoxSjis(owner, "ファイルに書き込めませんでした", "エラー", MB_ICONERROR);
 }
 
 void ImportPaletteFile(HWND owner) {
@@ -101,7 +98,7 @@ void ImportPaletteFile(HWND owner) {
   const PaletteImport file = bytes ? ImportPalette(PaletteFileTypeOf(Narrow(name)), bytes->data(), bytes->size())
                                    : PaletteImport{};
   if (!file.valid) {
-    MessageBoxA(owner, "パレットのファイルとして読めませんでした", "エラー", MB_ICONWARNING);
+    MessageBoxSjis(owner, "パレットのファイルとして読めませんでした", "エラー", MB_ICONWARNING);
     return;
   }
   // As if picked from the file's last colour to its first: the list then
@@ -114,5 +111,5 @@ void ImportPaletteFile(HWND owner) {
   const int skipped = static_cast<int>(file.colours.size()) - added + file.skipped;
   char text[96];
   std::snprintf(text, sizeof text, "%d 色を追加しました (スキップ %d 色)", added, skipped);
-  Report(text);
+  ReportOnPaletteStatus(text);
 }

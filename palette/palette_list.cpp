@@ -6,38 +6,42 @@
 #include "core/palette_text.h"
 #include "core/settings.h"
 #include "palette/palette_state.h"
+#include "resources/wide_text.h"
 
 namespace {
 
-void SetStatusPart(int part, const std::string& text) {
-  SendMessageA(paletteStatus, SB_SETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text.c_str()));
+void SetStatusPart(WPARAM part, const std::string& text) {
+  SendMessageW(paletteStatus, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
 void DrawCentred(HDC dc, const std::string& text, RECT r) {
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+  const std::wstring wide = Widen(text);
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
 }
 
 }  // namespace
 
+void ReportOnPaletteStatus(const std::string& text) { SetStatusPart(0 | SBT_POPOUT, text); }
+
 int SelectedPalette() {
-  const int tab = static_cast<int>(SendMessageA(paletteTab, TCM_GETCURSEL, 0, 0));
+  const int tab = static_cast<int>(SendMessageW(paletteTab, TCM_GETCURSEL, 0, 0));
   return tab == kCollectPalette ? kCollectPalette : kSpuitPalette;
 }
 
 int FillPaletteList(int palette) {
   if (palette != kSpuitPalette && palette != kCollectPalette) return kNoSuchPalette;
   const PaletteHeader& h = palettes[palette].header;
-  SendMessageA(paletteList, LB_RESETCONTENT, 0, 0);
-  SendMessageA(paletteList, LB_SETITEMHEIGHT, 0, ScaleToDpi(h.itemHeight, paletteDpi));
+  SendMessageW(paletteList, LB_RESETCONTENT, 0, 0);
+  SendMessageW(paletteList, LB_SETITEMHEIGHT, 0, ScaleToDpi(h.itemHeight, paletteDpi));
   // The items carry no data: item i shows colour i.
-  SendMessageA(paletteList, LB_SETCOUNT, h.count > 0 ? h.count : 0, 0);
+  SendMessageW(paletteList, LB_SETCOUNT, h.count > 0 ? h.count : 0, 0);
   UpdatePaletteStatus();
   return 0;
 }
 
 void UpdatePaletteStatus() {
   const PaletteHeader& h = palettes[SelectedPalette()].header;
-  const int selection = static_cast<int>(SendMessageA(paletteList, LB_GETCURSEL, 0, 0));
+  const int selection = static_cast<int>(SendMessageW(paletteList, LB_GETCURSEL, 0, 0));
   SetStatusPart(0, StatusSelectionText(selection));
   SetStatusPart(1, StatusCountText(h));
   SetStatusPart(2, StatusEnabledText(h));
@@ -92,9 +96,9 @@ void OnPaletteChanged(int palette, PaletteChange change) {
     return;
   }
   // A full palette keeps its length: its items only show other colours.
-  const int items = static_cast<int>(SendMessageA(paletteList, LB_GETCOUNT, 0, 0));
+  const int items = static_cast<int>(SendMessageW(paletteList, LB_GETCOUNT, 0, 0));
   if (items < palettes[palette].header.count)
-    SendMessageA(paletteList, LB_INSERTSTRING, 0, 0);
+    SendMessageW(paletteList, LB_INSERTSTRING, 0, 0);
   else
     RepaintPaletteList();
   UpdatePaletteStatus();

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "core/palette_model.h"
 
 // The palette of the selected tab: 0 spuit, 1 collect.
@@ -12,6 +14,8 @@ int SelectedPalette();
 int FillPaletteList(int palette);
 // The status bar from the selected tab's palette and the list's selection.
 void UpdatePaletteStatus();
+// What the last command did, in the status bar's first part.
+void ReportOnPaletteStatus(const std::string& text);
 // One item: number, outlined swatch and (from item height 20) its text.
 void DrawPaletteItem(const DRAWITEMSTRUCT& item);
 // Repaints every visible item at once.

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "core/palette_model.h"
 #include "core/picker_geometry.h"
 #include "core/settings.h"
@@ -11,6 +13,7 @@
 #include "palette/palette_state.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "resources/wide_text.h"
 #include "shared/dpi.h"
 
 HACCEL paletteAccelerators = nullptr;
@@ -18,7 +21,7 @@ PaletteShell paletteShell = {};
 
 namespace {
 
-constexpr char kPaletteClass[] = "zq_velun_palette";
+constexpr wchar_t kPaletteClass[] = L"zq_velun_palette";
 constexpr char kPaletteTitle[] = "ぬべらパレット";
 
 WNDPROC tabProcedure = nullptr;
@@ -30,16 +33,16 @@ LRESULT CALLBACK TabSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
     case WM_CONTEXTMENU:
-      SendMessageA(GetParent(hwnd), msg, wParam, lParam);
+      SendMessageW(GetParent(hwnd), msg, wParam, lParam);
       return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDC_PALETTE_LIST) {
-        SendMessageA(GetParent(hwnd), msg, wParam, lParam);
+        SendMessageW(GetParent(hwnd), msg, wParam, lParam);
         return 0;
       }
       break;
   }
-  return CallWindowProcA(tabProcedure, hwnd, msg, wParam, lParam);
+  return CallWindowProcW(tabProcedure, hwnd, msg, wParam, lParam);
 }
 
 void LayoutPaletteWindow(HWND window) {
@@ -50,18 +53,18 @@ void LayoutPaletteWindow(HWND window) {
   MoveWindow(paletteTab, 0, 0, client.right, client.bottom - (bar.bottom - bar.top), TRUE);
   RECT display;
   GetClientRect(paletteTab, &display);
-  SendMessageA(paletteTab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  SendMessageW(paletteTab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
   // The list is the tab control's child: its display area is where it goes.
   MoveWindow(paletteList, display.left, display.top, display.right - display.left,
              display.bottom - display.top, TRUE);
   MapWindowPoints(paletteTab, window, reinterpret_cast<POINT*>(&display), 2);
   const int r = display.right;
   const int parts[3] = {r - ScaleToDpi(120, paletteDpi), r - ScaleToDpi(50, paletteDpi), r};
-  SendMessageA(paletteStatus, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+  SendMessageW(paletteStatus, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
 }
 
 void OnSize(HWND window, WPARAM wParam, LPARAM lParam) {
-  SendMessageA(paletteStatus, WM_SIZE, wParam, lParam);
+  SendMessageW(paletteStatus, WM_SIZE, wParam, lParam);
   LayoutPaletteWindow(window);
 }
 
@@ -72,12 +75,12 @@ void OnClose() {
 
 void SelectTab(int tab) {
   if (tab != kSpuitPalette && tab != kCollectPalette) return;
-  SendMessageA(paletteTab, TCM_SETCURSEL, tab, 0);  // raises no TCN_SELCHANGE
+  SendMessageW(paletteTab, TCM_SETCURSEL, tab, 0);  // raises no TCN_SELCHANGE
   FillPaletteList(tab);
 }
 
 void ClearAfterAsking(HWND window) {
-  if (MessageBoxA(window, "表示中のパレットを削除しますか", "確認", MB_ICONWARNING | MB_YESNO) == IDYES)
+  if (MessageBoxSjis(window, "表示中のパレットを削除しますか", "確認", MB_ICONWARNING | MB_YESNO) == IDYES)
     ClearPalette(SelectedPalette());
 }
 
@@ -96,7 +99,7 @@ void OnListNotify(int code) {
   switch (code) {
     case LBN_SELCHANGE: UpdatePaletteStatus(); break;
     case LBN_DBLCLK: CopyAndReport(); break;
-    case LBN_KILLFOCUS: SendMessageA(paletteList, LB_SETCURSEL, static_cast<WPARAM>(-1), 0); break;
+    case LBN_KILLFOCUS: SendMessageW(paletteList, LB_SETCURSEL, static_cast<WPARAM>(-1), 0); break;
   }
 }
 
@@ -119,7 +122,7 @@ void OnCommand(HWND window, int id, int code) {
       RepaintPaletteList();
       break;
     case CMD_PALETTE_TOPMOST: ToggleTopMost(window); break;
-    case CMD_PALETTE_CLOSE: SendMessageA(window, WM_CLOSE, 0, 0); break;
+    case CMD_PALETTE_CLOSE: SendMessageW(window, WM_CLOSE, 0, 0); break;
     case CMD_SORT_LUMINANCE: Sort(kSortLuminance, 0); break;
     case CMD_SORT_LUMINANCE_UP: Sort(kSortLuminance, 1); break;
     case CMD_SORT_RED: Sort(kSortRed, 0); break;
@@ -147,7 +150,7 @@ void OnInitMenuPopup(HMENU menu, bool systemMenu) {
                      settings.NotationSpuit ? CMD_PALETTE_COPY_SPUIT : CMD_PALETTE_COPY_HTML, MF_BYCOMMAND);
   CheckMenuRadioItem(menu, CMD_PALETTE_DECIMAL, CMD_PALETTE_HEX,
                      settings.Notation ? CMD_PALETTE_HEX : CMD_PALETTE_DECIMAL, MF_BYCOMMAND);
-  const bool selected = SendMessageA(paletteList, LB_GETCURSEL, 0, 0) >= 0;
+  const bool selected = SendMessageW(paletteList, LB_GETCURSEL, 0, 0) >= 0;
   EnableMenuItem(menu, CMD_PALETTE_COPY, MF_BYCOMMAND | (selected ? MF_ENABLED : MF_GRAYED));
 }
 
@@ -156,7 +159,7 @@ void SetPaletteFont(int dpi) {
   HFONT font = CreateGuiFont(dpi);
   if (font == nullptr) return;
   for (HWND control : {paletteTab, paletteList, paletteStatus})
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   if (paletteFont != nullptr) DeleteObject(paletteFont);
   paletteFont = font;
   paletteDpi = dpi;
@@ -187,13 +190,13 @@ void OnDestroy() {
 void RestorePlace(HWND window) {
   RECT place = {settings.X, settings.Y, settings.X + settings.CX, settings.Y + settings.CY};
   RECT work = {};  // workspace coordinates start at the primary monitor's work area
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   RECT onScreen = place;
   OffsetRect(&onScreen, work.left, work.top);
   MONITORINFO monitor = {};
   monitor.cbSize = sizeof monitor;
   if (MonitorFromRect(&onScreen, MONITOR_DEFAULTTONULL) == nullptr &&
-      GetMonitorInfoA(MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST), &monitor)) {
+      GetMonitorInfoW(MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST), &monitor)) {
     const RECT& area = monitor.rcWork;
     const MonitorArea moved = MoveInside({onScreen.left, onScreen.top, onScreen.right, onScreen.bottom},
                                          {area.left, area.top, area.right, area.bottom});
@@ -209,33 +212,34 @@ void RestorePlace(HWND window) {
 }
 
 bool CreateControls(HWND window) {
-  paletteTab = CreateWindowExA(0, WC_TABCONTROLA, "",
+  paletteTab = CreateWindowExW(0, WC_TABCONTROLW, L"",
                                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_TABSTOP | TCS_FOCUSNEVER, 0, 0, 0,
                                0, window, reinterpret_cast<HMENU>(IDC_PALETTE_TAB), appInstance, nullptr);
   if (paletteTab == nullptr) return false;
   const char* tabs[2] = {"スポイト", "コレクト"};
   for (int i = 0; i < 2; ++i) {
-    TCITEMA item = {};
+    std::wstring text = Widen(tabs[i]);
+    TCITEMW item = {};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(tabs[i]);
-    SendMessageA(paletteTab, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+    item.pszText = text.data();
+    SendMessageW(paletteTab, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
   tabProcedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(paletteTab, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TabSubclassProc)));
+      SetWindowLongPtrW(paletteTab, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TabSubclassProc)));
 
-  paletteList = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
+  paletteList = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY |
                                     LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL | LBS_NODATA,
                                 0, 0, 0, 0, paletteTab, reinterpret_cast<HMENU>(IDC_PALETTE_LIST), appInstance,
                                 nullptr);
   if (paletteList == nullptr) return false;
 
-  paletteStatus = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM,
+  paletteStatus = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM,
                                   0, 0, 0, 0, window, reinterpret_cast<HMENU>(IDC_PALETTE_STATUS), appInstance,
                                   nullptr);
   if (paletteStatus == nullptr) return false;
   const int parts[3] = {0, 0, -1};
-  SendMessageA(paletteStatus, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+  SendMessageW(paletteStatus, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
   SetPaletteFont(WindowDpi(window));
   return true;
 }
@@ -256,11 +260,11 @@ LRESULT CALLBACK PaletteWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_DPICHANGED: OnDpiChanged(hwnd, wParam, *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
   }
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
 int CreatePaletteWindow() {
-  WNDCLASSEXA wc = {};
+  WNDCLASSEXW wc = {};
   wc.cbSize = sizeof wc;
   wc.style = CS_HREDRAW | CS_VREDRAW;
   wc.lpfnWndProc = PaletteWndProc;
@@ -269,18 +273,18 @@ int CreatePaletteWindow() {
   wc.hIconSm = LoadProgramIcon(IDI_SHOWN, 16);
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  wc.lpszMenuName = MAKEINTRESOURCEA(IDM_PALETTE);
+  wc.lpszMenuName = MAKEINTRESOURCEW(IDM_PALETTE);
   wc.lpszClassName = kPaletteClass;
-  if (!RegisterClassExA(&wc)) return kPaletteNoWindow;
+  if (!RegisterClassExW(&wc)) return kPaletteNoWindow;
 
-  HWND window = CreateWindowExA(0, kPaletteClass, kPaletteTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 0,
+  HWND window = CreateWindowExW(0, kPaletteClass, Widen(kPaletteTitle).c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 0,
                                 0, nullptr, nullptr, appInstance, nullptr);
   if (window == nullptr) return kPaletteNoWindow;
   if (!CreateControls(window)) {
     DestroyWindow(window);
     return kPaletteNoWindow;
   }
-  paletteAccelerators = LoadAcceleratorsA(appInstance, MAKEINTRESOURCEA(IDA_PALETTE));
+  paletteAccelerators = LoadAcceleratorsW(appInstance, MAKEINTRESOURCEW(IDA_PALETTE));
   paletteWindow = window;
   RestorePlace(window);
   return 0;

@@ -5,6 +5,7 @@
 #include "core/picker_geometry.h"
 #include "core/settings.h"
 #include "picker/picker_state.h"
+#include "resources/wide_text.h"
 
 namespace {
 
@@ -133,7 +134,7 @@ void DrawPickerView(HDC dc, int width, int height) {
   const int marginX = ScaleToDpi(settings.WindowMarginX, pickerDpi);
   const int marginY = ScaleToDpi(settings.WindowMarginY, pickerDpi);
   RECT textRect = {marginX + 1, marginY + 1, width - marginX - 1, height - marginY - 1};
-  DrawTextA(dc, text, -1, &textRect, 0);
+  DrawTextW(dc, Widen(text).c_str(), -1, &textRect, 0);
 
   SelectObject(dc, oldFont);
   SelectObject(dc, oldBrush);

@@ -19,12 +19,13 @@
 #include "picker/spuit.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "resources/wide_text.h"
 #include "shared/dpi.h"
 #include "shared/palette_link.h"
 
 namespace {
 
-constexpr char kPickerClass[] = "zq_velun_picker";
+constexpr wchar_t kPickerClass[] = L"zq_velun_picker";
 constexpr char kPickerTitle[] = "ぬべらピッカー";
 constexpr UINT_PTR kRedrawTimer = 0;
 constexpr UINT kRedrawInterval = 20;
@@ -65,8 +66,9 @@ bool MeasureText(HWND window, int& width, int& height, int& lines) {
   width = height = 0;
   const std::vector<TextLine> split = PickerTextLines(text);
   for (const TextLine& line : split) {
+    const std::wstring wide = Widen(std::string(text + line.start, static_cast<std::size_t>(line.length)));
     SIZE extent = {};
-    GetTextExtentPoint32A(dc, text + line.start, line.length, &extent);
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
     if (extent.cx > width) width = extent.cx;
     if (extent.cy > height) height = extent.cy;
   }
@@ -89,7 +91,7 @@ MonitorArea MonitorUnder(POINT at) {
     return knownMonitor;
   MONITORINFO info = {};
   info.cbSize = sizeof info;
-  if (!GetMonitorInfoA(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &info))
+  if (!GetMonitorInfoW(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &info))
     return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   knownMonitor = {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
   knownMonitorDpi = MonitorDpiAt(at);
@@ -139,7 +141,7 @@ void KeepOutOfScreenReads(HWND window) {
   using SetWindowDisplayAffinityFn = BOOL(WINAPI*)(HWND, DWORD);
   constexpr DWORD kExcludeFromCapture = 0x11;  // WDA_EXCLUDEFROMCAPTURE
   const auto set = reinterpret_cast<SetWindowDisplayAffinityFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetWindowDisplayAffinity")));
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetWindowDisplayAffinity")));
   pickerHiddenFromCapture = set != nullptr && set(window, kExcludeFromCapture);
 }
 
@@ -216,7 +218,7 @@ bool MenuIdle() { return WaitForSingleObject(menuIdleEvent, 0) == WAIT_OBJECT_0;
 // 3 ms, and a fast mouse reports more often than that.
 bool AnotherMoveIsNext(HWND window) {
   MSG next;
-  return PeekMessageA(&next, window, HCN_MOUSEMOVE, HCN_ZOOMINPUT, PM_NOREMOVE) && next.message == HCN_MOUSEMOVE;
+  return PeekMessageW(&next, window, HCN_MOUSEMOVE, HCN_ZOOMINPUT, PM_NOREMOVE) && next.message == HCN_MOUSEMOVE;
 }
 
 // The hook runs before the system moves the cursor, so the report carries
@@ -237,7 +239,7 @@ void OnMouseMove(HWND window, LPARAM lParam) {
   // range 1 the move has just read this very pixel.
   if (!Suspended() && !paletteShown && palettes[kCollectPalette].header.enabled) {
     const std::uint32_t c = moved && CurrentRange() == 1 ? pickerColour.load() : SampleColour(at.x, at.y, 1);
-    PostMessageA(paletteWindow, PM_ADDCOLOR, 1, static_cast<LPARAM>(c));
+    PostMessageW(paletteWindow, PM_ADDCOLOR, 1, static_cast<LPARAM>(c));
   }
 }
 
@@ -294,7 +296,7 @@ void OnDestroy(HWND window) {
 CursorReader readCursorPos = GetCursorPos;
 
 void ReattachHookCore() {
-  if (pickerWindow != nullptr) PostMessageA(pickerWindow, kReattachMessage, 0, 0);
+  if (pickerWindow != nullptr) PostMessageW(pickerWindow, kReattachMessage, 0, 0);
 }
 
 bool PickerHiddenByChoice() {
@@ -333,7 +335,7 @@ LRESULT CALLBACK PickerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case HCN_SHORTCUTUP: OnShortcutUp(wParam); return 0;
     case HCN_ZOOMINPUT: OnZoomInput(hwnd, wParam, lParam); return 0;
   }
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
 DWORD WINAPI PickerThreadMain(LPVOID) {
@@ -342,28 +344,28 @@ DWORD WINAPI PickerThreadMain(LPVOID) {
     return static_cast<DWORD>(-1);
   }
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   return static_cast<DWORD>(msg.wParam);
 }
 
 int CreatePicker(HWND parent) {
-  WNDCLASSEXA wc = {};
+  WNDCLASSEXW wc = {};
   wc.cbSize = sizeof wc;
   wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_NOCLOSE | CS_BYTEALIGNCLIENT | CS_BYTEALIGNWINDOW;
   wc.lpfnWndProc = PickerWndProc;
   wc.hInstance = appInstance;
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.lpszClassName = kPickerClass;
-  if (!RegisterClassExA(&wc)) return kPickerNoWindow;
+  if (!RegisterClassExW(&wc)) return kPickerNoWindow;
 
-  pickerWindow = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPickerClass, kPickerTitle,
+  pickerWindow = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPickerClass, Widen(kPickerTitle).c_str(),
                                  WS_POPUP | WS_SYSMENU, 0, 0, 0, 0, parent, nullptr, appInstance,
                                  nullptr);
   if (pickerWindow == nullptr) return kPickerNoWindow;
-  dragIdleEvent = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+  dragIdleEvent = CreateEventW(nullptr, TRUE, TRUE, nullptr);
   int result = 0;
   if (dragIdleEvent == nullptr) {
     result = kPickerNoWindow;  // without it the main thread could not tell a drag from none
@@ -398,7 +400,7 @@ int CreatePicker(HWND parent) {
 void UpdatePickerSize(HWND window) {
   if (window == nullptr) return;
   if (!OnPickerThread()) {
-    SendMessageA(window, kResizeMessage, 0, 0);
+    SendMessageW(window, kResizeMessage, 0, 0);
     return;
   }
   int width = pickerWidth;
@@ -424,7 +426,7 @@ void UpdatePickerSize(HWND window) {
 void MovePicker(HWND window) {
   if (window == nullptr) return;
   if (!OnPickerThread()) {
-    SendMessageA(window, kMoveMessage, 0, 0);
+    SendMessageW(window, kMoveMessage, 0, 0);
     return;
   }
   // Where the cursor cannot be read (a secure desktop), it stays where it was.
@@ -445,7 +447,7 @@ void PickerTick() {
 void SetPickerTimer(int on) {
   if (pickerWindow == nullptr) return;
   if (!OnPickerThread()) {
-    PostMessageA(pickerWindow, kSwitchTimerMessage, on, 0);
+    PostMessageW(pickerWindow, kSwitchTimerMessage, on, 0);
     return;
   }
   if (!on) {
@@ -463,7 +465,7 @@ void SetPickerSuspend(int suspend, int coreAction) {
   pickerSuspended = suspend;
   if (coreAction != 0 && !OnPickerThread()) {
     // The hook core's attachment is the picker thread's to keep.
-    SendMessageA(pickerWindow, kCoreMessage, static_cast<WPARAM>(coreAction), 0);
+    SendMessageW(pickerWindow, kCoreMessage, static_cast<WPARAM>(coreAction), 0);
   } else if (coreAction > 0) {
     Attach(pickerWindow);
   } else if (coreAction < 0) {
@@ -496,12 +498,12 @@ void SetPickerZoom(int on) {
 
 void SetPickerLayered(int on) {
   if (setLayeredWindowAttributes == nullptr || pickerWindow == nullptr) return;
-  const LONG style = GetWindowLongA(pickerWindow, GWL_EXSTYLE);
+  const LONG style = GetWindowLongW(pickerWindow, GWL_EXSTYLE);
   if (on) {
-    if (!(style & WS_EX_LAYERED)) SetWindowLongA(pickerWindow, GWL_EXSTYLE, style | WS_EX_LAYERED);
+    if (!(style & WS_EX_LAYERED)) SetWindowLongW(pickerWindow, GWL_EXSTYLE, style | WS_EX_LAYERED);
     setLayeredWindowAttributes(pickerWindow, 0, static_cast<BYTE>(255 - settings.LayeredLevel), LWA_ALPHA);
   } else if (style & WS_EX_LAYERED) {
-    SetWindowLongA(pickerWindow, GWL_EXSTYLE, style & ~WS_EX_LAYERED);
+    SetWindowLongW(pickerWindow, GWL_EXSTYLE, style & ~WS_EX_LAYERED);
   }
 }
 

@@ -23,5 +23,5 @@ void Spuit() {
 
   if (settings.BeepOnSpuit && (!paletteShown || !settings.MuteBeep)) spuitBeep(MB_OK);
   if (palettes[kSpuitPalette].header.enabled)
-    PostMessageA(paletteWindow, PM_ADDCOLOR, 0x10000, static_cast<LPARAM>(colour));
+    PostMessageW(paletteWindow, PM_ADDCOLOR, 0x10000, static_cast<LPARAM>(colour));
 }

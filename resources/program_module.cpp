@@ -3,5 +3,5 @@
 HINSTANCE appInstance = nullptr;
 
 HICON LoadProgramIcon(int id, int size) {
-  return static_cast<HICON>(LoadImageA(appInstance, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
+  return static_cast<HICON>(LoadImageW(appInstance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
 }

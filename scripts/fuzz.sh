@@ -20,6 +20,7 @@ declare -A budget=(
   [palette_fuzz]=1600000
   [settings_fuzz]=700000
   [data_files_fuzz]=700000
+  [ini_text_fuzz]=1000000
 )
 out=build/fuzz-long
 mkdir -p "$out"
@@ -35,10 +36,11 @@ run() {
 }
 
 start=$(date +%s)
-names=(format_fuzz palette_fuzz settings_fuzz data_files_fuzz)
+names=(format_fuzz palette_fuzz settings_fuzz data_files_fuzz ini_text_fuzz)
 # Two at a time on the two cores: the slow with the fast.
 run format_fuzz & run settings_fuzz & wait
 run palette_fuzz & run data_files_fuzz & wait
+run ini_text_fuzz
 
 total=0
 found=0

@@ -15,6 +15,11 @@ std::int32_t GetCheck(int page, int id);
 // The control's text cut to size - 1 bytes, never inside a double-byte
 // character; the rest of text is zero.
 void GetText(int page, int id, char* text, int size);
+// Whether every character of the control's text has a Shift-JIS form.
+bool IsShiftJisText(HWND control);
+// Tells the user that field holds such a character, which would be saved
+// as '?'.
+void ReportNotShiftJis(const char* field);
 void EnableControl(int page, int id, bool on);
 // The range list box line of an entry: "%d ピクセル".
 void InsertRangeLine(HWND list, int at, std::int32_t size);

@@ -8,6 +8,7 @@
 #include "keybind/keybind.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "resources/wide_text.h"
 #include "settings/settings_fill.h"
 
 namespace {
@@ -18,38 +19,38 @@ bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHE
 void Enable(HWND page, int id, bool on) { EnableWindow(GetDlgItem(page, id), on ? TRUE : FALSE); }
 
 void SetFixedFont(HWND control) {
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(OEM_FIXED_FONT)), TRUE);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(OEM_FIXED_FONT)), TRUE);
 }
 
 void AddItems(HWND combo, std::initializer_list<const char*> items) {
-  for (const char* item : items) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+  for (const char* item : items) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
 }
 
 }  // namespace
 
 void AttachPageTooltips(HWND page, int first, int last) {
-  HWND tips = CreateWindowExA(0, TOOLTIPS_CLASSA, "", TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+  HWND tips = CreateWindowExW(0, TOOLTIPS_CLASSW, L"", TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, page, nullptr, appInstance, nullptr);
   if (tips == nullptr) return;
   for (int id = first; id <= last; ++id) {
-    TOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;  // the 44-byte form
+    TOOLINFOW tool = {};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;  // the 44-byte form
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = page;
     tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(page, id));
     tool.hinst = appInstance;
-    tool.lpszText = MAKEINTRESOURCEA(id);
-    SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.lpszText = MAKEINTRESOURCEW(id);
+    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
-  SendMessageA(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 10000);
-  SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, 400);
+  SendMessageW(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 10000);
+  SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 400);
 }
 
 INT_PTR CALLBACK PickerPage(HWND page, UINT msg, WPARAM, LPARAM) {
   if (msg != WM_INITDIALOG) return FALSE;
   AttachPageTooltips(page, IDC_CURSOR_MARGIN_X, IDC_PICKER_FORMAT);
   SetFixedFont(GetDlgItem(page, IDC_PICKER_FORMAT));
-  SendDlgItemMessageA(page, IDC_PICKER_FORMAT, EM_LIMITTEXT, kPickerFormatSize, 0);
+  SendDlgItemMessageW(page, IDC_PICKER_FORMAT, EM_LIMITTEXT, kPickerFormatSize, 0);
   return TRUE;
 }
 
@@ -58,7 +59,7 @@ INT_PTR CALLBACK PalettePage(HWND page, UINT msg, WPARAM wParam, LPARAM) {
     case WM_INITDIALOG:
       AttachPageTooltips(page, IDC_PALETTE_CHOICE, IDC_MUTE_BEEP);
       AddItems(GetDlgItem(page, IDC_PALETTE_CHOICE), {"スポイト", "コレクト"});
-      SendDlgItemMessageA(page, IDC_PALETTE_CHOICE, CB_SETCURSEL, 0, 0);
+      SendDlgItemMessageW(page, IDC_PALETTE_CHOICE, CB_SETCURSEL, 0, 0);
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDC_PALETTE_CHOICE && HIWORD(wParam) == CBN_SELCHANGE) {
@@ -92,9 +93,9 @@ INT_PTR CALLBACK LayeredPage(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) 
   switch (msg) {
     case WM_INITDIALOG:
       AttachPageTooltips(page, IDC_LAYERED_LEVEL, IDC_LAYERED);
-      SendDlgItemMessageA(page, IDC_LAYERED_LEVEL, TBM_SETPAGESIZE, 0, 51);
-      SendDlgItemMessageA(page, IDC_LAYERED_LEVEL, TBM_SETRANGE, TRUE, MAKELPARAM(0, 255));
-      SendDlgItemMessageA(page, IDC_LAYERED_LEVEL, TBM_SETTICFREQ, 51, 0);
+      SendDlgItemMessageW(page, IDC_LAYERED_LEVEL, TBM_SETPAGESIZE, 0, 51);
+      SendDlgItemMessageW(page, IDC_LAYERED_LEVEL, TBM_SETRANGE, TRUE, MAKELPARAM(0, 255));
+      SendDlgItemMessageW(page, IDC_LAYERED_LEVEL, TBM_SETTICFREQ, 51, 0);
       return TRUE;
     case WM_HSCROLL:
       if (reinterpret_cast<HWND>(lParam) == GetDlgItem(page, IDC_LAYERED_LEVEL)) {
@@ -121,7 +122,7 @@ INT_PTR CALLBACK KeyPage(HWND page, UINT msg, WPARAM wParam, LPARAM) {
       const int id = LOWORD(wParam);
       if (id >= IDC_UNBIND_SPUIT && id <= IDC_UNBIND_SHOW_PICKER && (id - IDC_UNBIND_SPUIT) % 2 == 0) {
         const KeyBind none = {};
-        SendDlgItemMessageA(page, id - 1, KBM_SETBIND, 0, reinterpret_cast<LPARAM>(&none));
+        SendDlgItemMessageW(page, id - 1, KBM_SETBIND, 0, reinterpret_cast<LPARAM>(&none));
         return TRUE;
       }
       break;
@@ -139,7 +140,7 @@ INT_PTR CALLBACK OtherPage(HWND page, UINT msg, WPARAM wParam, LPARAM) {
                {"#%rx%gx%bx", "RGB( %rr, %gg, %bb)", "rgb(%rr %gg %bb)", "hsl(%hh %hs%%% %hl%%%)", "lab(%ll %la %lb)",
                 "oklch(%ol%%% %oc %oh)", "#%rh%gh%bh"});
       SetFixedFont(GetDlgItem(page, IDC_SPUIT_FORMAT));
-      SendDlgItemMessageA(page, IDC_SPUIT_FORMAT, CB_LIMITTEXT, kSpuitFormatSize, 0);
+      SendDlgItemMessageW(page, IDC_SPUIT_FORMAT, CB_LIMITTEXT, kSpuitFormatSize, 0);
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDC_REALTIME_DRAW) {

@@ -6,6 +6,7 @@
 #include "core/number.h"
 #include "core/range_edit.h"
 #include "resources/resource.h"
+#include "resources/wide_text.h"
 #include "settings/page_controls.h"
 #include "settings/pages.h"
 #include "settings/settings_state.h"
@@ -22,15 +23,18 @@ const char kNotOddText[] = "範囲に設定できるのは、1～101の奇数で
 const char kTakenText[] = "既に登録されている範囲です";
 const char kInternalText[] = "内部エラーが発生しました";
 
-void Tell(const char* text, UINT icon) { MessageBoxA(SettingsFrame(), text, "エラー", icon); }
+void Tell(const char* text, UINT icon) { MessageBoxSjis(SettingsFrame(), text, "エラー", icon); }
 
 HWND List(HWND page) { return GetDlgItem(page, kList); }
-int Selection(HWND page) { return static_cast<int>(SendMessageA(List(page), LB_GETCURSEL, 0, 0)); }
+int Selection(HWND page) { return static_cast<int>(SendMessageW(List(page), LB_GETCURSEL, 0, 0)); }
 
-std::string EditText(HWND page) {
-  char text[256] = {};
-  GetDlgItemTextA(page, kEdit, text, sizeof text);
-  return text;
+std::string EditText(HWND page) { return WindowTextSjis(GetDlgItem(page, kEdit)); }
+
+// A character Shift-JIS cannot hold would read as '?': told, not taken.
+bool EditIsShiftJis(HWND page) {
+  if (IsShiftJisText(GetDlgItem(page, kEdit))) return true;
+  ReportNotShiftJis("範囲");
+  return false;
 }
 
 std::int32_t EditNumber(HWND page) { return ParseSettingInt(EditText(page).c_str()); }
@@ -39,13 +43,13 @@ std::int32_t EditNumber(HWND page) { return ParseSettingInt(EditText(page).c_str
 bool Changeable(int s) { return s != -1 && s != 0; }
 
 void SelectLine(HWND page, int line) {
-  SendMessageA(List(page), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
-  SendMessageA(page, WM_COMMAND, MAKEWPARAM(kList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(List(page)));
+  SendMessageW(List(page), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  SendMessageW(page, WM_COMMAND, MAKEWPARAM(kList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(List(page)));
 }
 
 // The typed text stays selected for the next try.
 void BackToEdit(HWND page) {
-  SendDlgItemMessageA(page, kEdit, EM_SETSEL, 0, -1);
+  SendDlgItemMessageW(page, kEdit, EM_SETSEL, 0, -1);
   SetFocus(GetDlgItem(page, kEdit));
 }
 
@@ -56,6 +60,7 @@ void OnEditChange(HWND page) {
 }
 
 void OnAdd(HWND page) {
+  if (!EditIsShiftJis(page)) return BackToEdit(page);
   const std::int32_t v = EditNumber(page);
   const int r = RangeInsert(workRanges, v);
   switch (r) {
@@ -71,6 +76,7 @@ void OnAdd(HWND page) {
 }
 
 void OnModify(HWND page) {
+  if (!EditIsShiftJis(page)) return BackToEdit(page);
   const int s = Selection(page);
   const std::int32_t v = EditNumber(page);
   const int r = RangeModify(workRanges, s, v);
@@ -79,7 +85,7 @@ void OnModify(HWND page) {
     case kModifyNoEntry: Tell(kInternalText, MB_ICONERROR); break;
     case kModifyTaken: Tell(kTakenText, MB_ICONWARNING); break;
     default:
-      SendMessageA(List(page), LB_DELETESTRING, static_cast<WPARAM>(s), 0);
+      SendMessageW(List(page), LB_DELETESTRING, static_cast<WPARAM>(s), 0);
       InsertRangeLine(List(page), r, v);
       SelectLine(page, r);
       break;
@@ -93,7 +99,7 @@ void OnDelete(HWND page) {
     case kDeleteNoEntry: Tell(kInternalText, MB_ICONERROR); break;
     case kDeleteNoMemory: ReportNoMemory(); break;
     default:
-      SendMessageA(List(page), LB_DELETESTRING, static_cast<WPARAM>(s), 0);
+      SendMessageW(List(page), LB_DELETESTRING, static_cast<WPARAM>(s), 0);
       SelectLine(page, s == workRanges.count ? s - 1 : s);
       break;
   }
@@ -103,7 +109,7 @@ void OnSelectionChange(HWND page) {
   const int s = Selection(page);
   char text[16] = "";
   if (s >= 0 && s < workRanges.count) std::snprintf(text, sizeof text, "%d", static_cast<int>(workRanges.sizes[s]));
-  SetDlgItemTextA(page, kEdit, text);  // raises EN_CHANGE
+  SetWindowTextSjis(GetDlgItem(page, kEdit), text);  // raises EN_CHANGE
   EnableWindow(GetDlgItem(page, kModify), text[0] != '\0' && Changeable(s));
   EnableWindow(GetDlgItem(page, kDelete), Changeable(s));
 }

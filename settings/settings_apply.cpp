@@ -12,7 +12,9 @@
 #include "picker/hook_binding.h"
 #include "picker/picker_state.h"
 #include "picker/picker_window.h"
+#include "resources/wide_text.h"
 #include "settings/page_controls.h"
+#include "settings/settings_dialog.h"
 #include "settings/settings_fill.h"
 #include "settings/settings_state.h"
 
@@ -35,6 +37,19 @@ void ReadBoundControls() {
   }
 }
 
+// Nothing is applied while a text holds a character that Shift-JIS cannot
+// hold: the user is shown the field.
+bool TextsAreShiftJis() {
+  for (const ControlBinding& b : kControlBindings) {
+    if (b.kind != ControlKind::Text || IsShiftJisText(PageControl(b.page, b.id))) continue;
+    SelectSettingsPage(b.page);
+    SetFocus(PageControl(b.page, b.id));
+    ReportNotShiftJis(b.name);
+    return false;
+  }
+  return true;
+}
+
 void ReadPalettes() {
   StorePaletteFields();
   for (int p = 0; p < kPaletteCount; ++p) palettes[p].header = workPalettes[p];
@@ -49,7 +64,7 @@ void ReadRanges() {
 
 void ReadKeyBinds() {
   for (int slot = 0; slot < kSlotCount; ++slot)
-    SendMessageA(PageControl(kKeyPage, BindControl(slot)), KBM_GETBIND, 0, reinterpret_cast<LPARAM>(&keyBinds[slot]));
+    SendMessageW(PageControl(kKeyPage, BindControl(slot)), KBM_GETBIND, 0, reinterpret_cast<LPARAM>(&keyBinds[slot]));
 }
 
 void Validate() {
@@ -63,17 +78,18 @@ void CheckLockRisk() {
   if (FirstLockRisk(keyBinds) == kNoLockRisk || settings.NullMsgOnShortcut == 0) return;
   settings.NullMsgOnShortcut = 0;
   SetCheck(kOtherPage, IDC_NULL_MSG_ON_SHORTCUT, 0);
-  MessageBoxA(SettingsFrame(), kLockRiskText, "警告", MB_ICONWARNING | MB_OK);
+  MessageBoxSjis(SettingsFrame(), kLockRiskText, "警告", MB_ICONWARNING | MB_OK);
 }
 
 }  // namespace
 
 void ApplySettings() {
+  if (!TextsAreShiftJis()) return;
   ReadBoundControls();
   ReadPalettes();
   settings.ZoomType = GetCheck(kZoomPage, IDC_ZOOM_AUTO) ? 0 : 1;
   settings.LayeredLevel =
-      static_cast<std::int32_t>(SendMessageA(PageControl(kLayeredPage, IDC_LAYERED_LEVEL), TBM_GETPOS, 0, 0));
+      static_cast<std::int32_t>(SendMessageW(PageControl(kLayeredPage, IDC_LAYERED_LEVEL), TBM_GETPOS, 0, 0));
   ReadRanges();
   ReadKeyBinds();
   Validate();

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "core/dpi_scale.h"
 #include "core/settings.h"
 #include "palette/palette_window.h"
@@ -9,6 +11,7 @@
 #include "picker/picker_window.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "resources/wide_text.h"
 #include "shared/dpi.h"
 #include "settings/pages.h"
 #include "settings/range_page.h"
@@ -37,7 +40,7 @@ const PageDef kPages[kPageCount] = {
 // The frame's answer to a tab change: the user's click or the program's.
 void NotifyTabChange() {
   NMHDR change = {settingsTab, IDC_TAB, static_cast<UINT>(TCN_SELCHANGE)};
-  SendMessageA(SettingsFrame(), WM_NOTIFY, IDC_TAB, reinterpret_cast<LPARAM>(&change));
+  SendMessageW(SettingsFrame(), WM_NOTIFY, IDC_TAB, reinterpret_cast<LPARAM>(&change));
 }
 
 }  // namespace
@@ -46,10 +49,11 @@ void AttachSettingsFrame(HWND frame) {
   settingsPages[kPageCount] = frame;
   settingsTab = GetDlgItem(frame, IDC_TAB);
   for (int i = 0; i < kPageCount; ++i) {
-    TCITEMA item = {};
+    std::wstring text = Widen(kPages[i].tab);
+    TCITEMW item = {};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(kPages[i].tab);
-    SendMessageA(settingsTab, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+    item.pszText = text.data();
+    SendMessageW(settingsTab, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
 }
 
@@ -57,7 +61,7 @@ void AttachSettingsFrame(HWND frame) {
 // its buttons could fall off a small screen.
 void PlaceSettingsFrame(HWND frame) {
   RECT work;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   const int dpi = WindowDpi(frame);
   const int width = ScaleToDpi(kFrameWidth, dpi);
   const int height = ScaleToDpi(kFrameHeight, dpi);
@@ -70,15 +74,20 @@ void PlaceSettingsFrame(HWND frame) {
 void CreateSettingsPages() {
   if (settingsPages[0] != nullptr) return;
   for (int i = 0; i < kPageCount; ++i)
-    settingsPages[i] = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(kPages[i].templateId), SettingsFrame(),
+    settingsPages[i] = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(kPages[i].templateId), SettingsFrame(),
                                           kPages[i].procedure, 0);
   PlaceSettingsFrame(SettingsFrame());
   LayoutSettingsDialog();
 }
 
 void ShowSelectedPage() {
-  const int selected = static_cast<int>(SendMessageA(settingsTab, TCM_GETCURSEL, 0, 0));
+  const int selected = static_cast<int>(SendMessageW(settingsTab, TCM_GETCURSEL, 0, 0));
   for (int i = 0; i < kPageCount; ++i) ShowWindow(settingsPages[i], i == selected ? SW_SHOW : SW_HIDE);
+}
+
+void SelectSettingsPage(int page) {
+  SendMessageW(settingsTab, TCM_SETCURSEL, page, 0);
+  NotifyTabChange();
 }
 
 void ShowSettingsDialog(int tab) {
@@ -88,8 +97,7 @@ void ShowSettingsDialog(int tab) {
   SetPickerSuspend(1, -1);
   ShowPalette(0);
   FillSettingsPages();
-  SendMessageA(settingsTab, TCM_SETCURSEL, tab, 0);
-  NotifyTabChange();
+  SelectSettingsPage(tab);
   SetFocus(settingsTab);
   ShowWindow(SettingsFrame(), SW_SHOWNORMAL);
   SetForegroundWindow(SettingsFrame());
@@ -122,7 +130,7 @@ void LayoutSettingsDialog() {
 
   RECT page;
   GetClientRect(settingsTab, &page);
-  SendMessageA(settingsTab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+  SendMessageW(settingsTab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
   MapWindowPoints(settingsTab, frame, reinterpret_cast<POINT*>(&page), 2);
   for (int i = 0; i < kPageCount; ++i)
     if (settingsPages[i] != nullptr)
@@ -133,9 +141,8 @@ void LayoutSettingsDialog() {
 bool TranslateSettingsKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || GetKeyState(VK_CONTROL) >= 0) return false;
   const int step = GetKeyState(VK_SHIFT) < 0 ? kPageCount - 1 : 1;
-  const int selected = static_cast<int>(SendMessageA(settingsTab, TCM_GETCURSEL, 0, 0));
-  SendMessageA(settingsTab, TCM_SETCURSEL, (selected + step) % kPageCount, 0);
-  NotifyTabChange();
+  const int selected = static_cast<int>(SendMessageW(settingsTab, TCM_GETCURSEL, 0, 0));
+  SelectSettingsPage((selected + step) % kPageCount);
   SetFocus(settingsTab);
   return true;
 }

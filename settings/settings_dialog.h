@@ -17,6 +17,8 @@ void CloseSettingsDialog();
 void LayoutSettingsDialog();
 // Shows the page of the selected tab and hides the others.
 void ShowSelectedPage();
+// Selects the tab of page and shows that page.
+void SelectSettingsPage(int page);
 // Ctrl+Tab and Ctrl+Shift+Tab switch pages, as in every property sheet;
 // true when msg was one of them.
 bool TranslateSettingsKey(const MSG& msg);

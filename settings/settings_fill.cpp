@@ -11,6 +11,7 @@
 #include "core/settings.h"
 #include "picker/picker_state.h"
 #include "resources/resource.h"
+#include "resources/wide_text.h"
 #include "settings/page_controls.h"
 #include "settings/settings_state.h"
 
@@ -24,13 +25,13 @@ void FillBoundControls() {
     switch (b.kind) {
       case ControlKind::Number: SetNumber(b.page, b.id, settings.*b.setting); break;
       case ControlKind::Check: SetCheck(b.page, b.id, settings.*b.setting); break;
-      case ControlKind::Text: SetWindowTextA(PageControl(b.page, b.id), b.text); break;
+      case ControlKind::Text: SetWindowTextSjis(PageControl(b.page, b.id), b.text); break;
     }
   }
 }
 
 void FillPalettePage() {
-  SendMessageA(PageControl(kPalettePage, IDC_PALETTE_CHOICE), CB_SETCURSEL, 0, 0);
+  SendMessageW(PageControl(kPalettePage, IDC_PALETTE_CHOICE), CB_SETCURSEL, 0, 0);
   for (int p = 0; p < kPaletteCount; ++p) workPalettes[p] = palettes[p].header;
   LoadPaletteFields();
 }
@@ -42,7 +43,7 @@ void FillZoomPage() {
 }
 
 void FillLayeredPage() {
-  SendMessageA(PageControl(kLayeredPage, IDC_LAYERED_LEVEL), TBM_SETPOS, TRUE, settings.LayeredLevel);
+  SendMessageW(PageControl(kLayeredPage, IDC_LAYERED_LEVEL), TBM_SETPOS, TRUE, settings.LayeredLevel);
   ShowLayeredPercent();
   if (setLayeredWindowAttributes != nullptr) {
     for (int id : {IDC_LAYERED_LEVEL, IDC_LAYERED_PERCENT, IDC_LAYERED_ON_ZOOM_ONLY})
@@ -54,9 +55,9 @@ void FillLayeredPage() {
 }
 
 void FillRangePage() {
-  SetWindowTextA(PageControl(kRangePage, IDC_RANGE_EDIT), "");
+  SetWindowTextW(PageControl(kRangePage, IDC_RANGE_EDIT), L"");
   HWND list = PageControl(kRangePage, IDC_RANGE_LIST);
-  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
   for (int id : {IDC_RANGE_ADD, IDC_RANGE_MODIFY, IDC_RANGE_DELETE}) EnableControl(kRangePage, id, false);
   // Without a copy the page shows nothing to edit, and apply keeps the list.
   if (!CopyRanges(workRanges, rangeSizes, rangeCount, rangeIndex)) ReportNoMemory();
@@ -65,7 +66,7 @@ void FillRangePage() {
 
 void FillKeyPage() {
   for (int slot = 0; slot < kSlotCount; ++slot)
-    SendMessageA(PageControl(kKeyPage, BindControl(slot)), KBM_SETBIND, 0, reinterpret_cast<LPARAM>(&keyBinds[slot]));
+    SendMessageW(PageControl(kKeyPage, BindControl(slot)), KBM_SETBIND, 0, reinterpret_cast<LPARAM>(&keyBinds[slot]));
 }
 
 }  // namespace
@@ -81,7 +82,7 @@ void FillSettingsPages() {
 }
 
 void LoadPaletteFields() {
-  const int i = SendMessageA(PageControl(kPalettePage, IDC_PALETTE_CHOICE), CB_GETCURSEL, 0, 0) == 1 ? 1 : 0;
+  const int i = SendMessageW(PageControl(kPalettePage, IDC_PALETTE_CHOICE), CB_GETCURSEL, 0, 0) == 1 ? 1 : 0;
   const PaletteHeader& h = workPalettes[i];
   for (const ControlBinding& b : kControlBindings) {
     if (b.paletteField == nullptr) continue;
@@ -106,13 +107,13 @@ void EnablePaletteFields() {
   for (const ControlBinding& b : kControlBindings) {
     if (b.paletteField != nullptr && b.kind == ControlKind::Number) EnableControl(b.page, b.id, on);
   }
-  if (SendMessageA(PageControl(kPalettePage, IDC_PALETTE_CHOICE), CB_GETCURSEL, 0, 0) != kCollectPalette)
+  if (SendMessageW(PageControl(kPalettePage, IDC_PALETTE_CHOICE), CB_GETCURSEL, 0, 0) != kCollectPalette)
     EnableControl(kPalettePage, IDC_PALETTE_THRESHOLD, false);
 }
 
 void ShowLayeredPercent() {
-  const int position = static_cast<int>(SendMessageA(PageControl(kLayeredPage, IDC_LAYERED_LEVEL), TBM_GETPOS, 0, 0));
+  const int position = static_cast<int>(SendMessageW(PageControl(kLayeredPage, IDC_LAYERED_LEVEL), TBM_GETPOS, 0, 0));
   char text[16];
   std::snprintf(text, sizeof text, "%d%%", position * 100 / 255);
-  SetWindowTextA(PageControl(kLayeredPage, IDC_LAYERED_PERCENT), text);
+  SetWindowTextSjis(PageControl(kLayeredPage, IDC_LAYERED_PERCENT), text);
 }

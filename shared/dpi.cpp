@@ -31,13 +31,13 @@ F Find(HMODULE module, const char* name) {
 const DpiFunctions& Functions() {
   static const DpiFunctions functions = [] {
     DpiFunctions f;
-    HMODULE user32 = GetModuleHandleA("user32.dll");
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
     f.getDpiForWindow = Find<GetDpiForWindowFn>(user32, "GetDpiForWindow");
     f.getSystemMetricsForDpi = Find<GetSystemMetricsForDpiFn>(user32, "GetSystemMetricsForDpi");
     f.getThreadDpiAwarenessContext = Find<GetThreadDpiAwarenessContextFn>(user32, "GetThreadDpiAwarenessContext");
     f.getAwarenessFromDpiAwarenessContext =
         Find<GetAwarenessFromDpiAwarenessContextFn>(user32, "GetAwarenessFromDpiAwarenessContext");
-    f.getDpiForMonitor = Find<GetDpiForMonitorFn>(LoadLibraryA("shcore.dll"), "GetDpiForMonitor");
+    f.getDpiForMonitor = Find<GetDpiForMonitorFn>(LoadLibraryW(L"shcore.dll"), "GetDpiForMonitor");
     return f;
   }();
   return functions;
@@ -83,13 +83,14 @@ int SystemMetricForDpi(int index, int dpi) {
   return GetSystemMetrics(index) * dpi / SystemDpi();
 }
 
+// Made by name and character set, not from the stock font: that one
+// follows the system's language, and an English system's has no kanji.
 HFONT CreateGuiFont(int dpi) {
-  LOGFONTA font = {};
-  if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font) == 0) return nullptr;
-  // The stock font is made for the system DPI.
-  font.lfHeight = MulDiv(font.lfHeight, dpi, SystemDpi());
-  font.lfWidth = MulDiv(font.lfWidth, dpi, SystemDpi());
-  return CreateFontIndirectA(&font);
+  LOGFONTW font = {};
+  font.lfHeight = -MulDiv(kGuiFontPoints, dpi, 72);
+  font.lfCharSet = SHIFTJIS_CHARSET;
+  lstrcpynW(font.lfFaceName, kGuiFontFace, LF_FACESIZE);
+  return CreateFontIndirectW(&font);
 }
 
 bool PerMonitorAware() {

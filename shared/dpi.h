@@ -14,7 +14,10 @@ int MonitorDpiAt(POINT point);
 int SystemDpi();
 // A system metric at dpi, or the system's value scaled to it.
 int SystemMetricForDpi(int index, int dpi);
-// The user-interface font (DEFAULT_GUI_FONT) at dpi; the caller deletes it.
+// The user-interface font of a Japanese Windows (its DEFAULT_GUI_FONT) at
+// dpi, on any system; the caller deletes it.
+inline constexpr wchar_t kGuiFontFace[] = L"MS UI Gothic";
+inline constexpr int kGuiFontPoints = 9;
 HFONT CreateGuiFont(int dpi);
 // Whether this thread gets physical coordinates on every monitor. Where it
 // does not (a system without per-monitor awareness), the low-level hooks'

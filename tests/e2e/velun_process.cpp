@@ -4,6 +4,9 @@
 
 #include "common/process_windows.h"
 
+#include <cstdlib>
+#include <string>
+
 namespace {
 
 std::string HereDir() {
@@ -20,10 +23,10 @@ std::vector<HWND> WindowsOf(DWORD pid, const char* className) {
   return TopWindowsOf(pid, className, true);
 }
 
-VelunProcess::VelunProcess(const char* core) {
+VelunProcess::VelunProcess(const char* core, const char* program) {
   const std::string here = HereDir();
-  for (const char* name : {"velun.exe", "lumet.dll"})
-    CopyFileA((here + "program\\" + name).c_str(), dir_.Path(name).c_str(), FALSE);
+  CopyFileA((here + "program\\" + program).c_str(), dir_.Path("velun.exe").c_str(), FALSE);
+  CopyFileA((here + "program\\lumet.dll").c_str(), dir_.Path("lumet.dll").c_str(), FALSE);
   CopyFileA((here + core + "\\VELUN.DLL").c_str(), dir_.Path("VELUN.DLL").c_str(), FALSE);
 }
 
@@ -47,12 +50,48 @@ PROCESS_INFORMATION VelunProcess::Launch() {
   return pi;
 }
 
+// Wine takes a program's code pages from the Unix locale it was started in,
+// which a Windows process hands on unchanged: so the start goes through
+// the Unix side, and the program's process is found by its path.
+PROCESS_INFORMATION VelunProcess::LaunchInLocale() {
+  PROCESS_INFORMATION pi = {};
+  const char* wine = std::getenv("WINE");
+  if (wine == nullptr) return pi;
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  std::string command = "Z:\\usr\\bin\\env LANG=" + lang_ + " " + wine + " \"" + dir_.Path("velun.exe") + "\"";
+  PROCESS_INFORMATION unix = {};
+  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, dir_.path().c_str(), &si, &unix))
+    return pi;
+  CloseHandle(unix.hThread);
+  CloseHandle(unix.hProcess);
+  const std::string want = dir_.Path("velun.exe");
+  for (DWORD start = GetTickCount(); pi.hProcess == nullptr && GetTickCount() - start < 20000; Sleep(50)) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more && pi.hProcess == nullptr; more = Process32Next(snapshot, &entry)) {
+      HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, entry.th32ProcessID);
+      char path[MAX_PATH] = {};
+      DWORD size = MAX_PATH;
+      if (process != nullptr && QueryFullProcessImageNameA(process, 0, path, &size) && lstrcmpiA(path, want.c_str()) == 0) {
+        pi.hProcess = process;
+        pi.dwProcessId = entry.th32ProcessID;
+      } else if (process != nullptr) {
+        CloseHandle(process);
+      }
+    }
+    CloseHandle(snapshot);
+  }
+  return pi;
+}
+
 bool VelunProcess::Start() {
   if (process_ != nullptr) CloseHandle(process_);  // the one before has ended
   process_ = nullptr;
-  const PROCESS_INFORMATION pi = Launch();
+  const PROCESS_INFORMATION pi = lang_.empty() ? Launch() : LaunchInLocale();
   if (pi.hProcess == nullptr) return false;
-  CloseHandle(pi.hThread);
+  if (pi.hThread != nullptr) CloseHandle(pi.hThread);
   process_ = pi.hProcess;
   pid_ = pi.dwProcessId;
   return true;
@@ -72,6 +111,18 @@ DWORD VelunProcess::RunAgain() {
   if (WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
   else TerminateProcess(pi.hProcess, 1);
   CloseHandle(pi.hProcess);
+  return code;
+}
+
+// kernel32 lies at the same address in every process of one kind.
+UINT VelunProcess::CodePage() const {
+  const auto getAcp = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetACP")));
+  HANDLE thread = CreateRemoteThread(process_, nullptr, 0, getAcp, nullptr, 0, nullptr);
+  if (thread == nullptr) return 0;
+  DWORD code = 0;
+  if (WaitForSingleObject(thread, 5000) == WAIT_OBJECT_0) GetExitCodeThread(thread, &code);
+  CloseHandle(thread);
   return code;
 }
 
@@ -98,10 +149,15 @@ std::string StatusTextOf(HWND bar, int part) {
   HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
   if (process == nullptr) return "<no process>";
   std::string text = "<unreadable>";
-  if (void* remote = VirtualAllocEx(process, nullptr, 512, MEM_COMMIT, PAGE_READWRITE)) {
-    char local[512] = {};
-    SendMessageA(bar, 0x0402 /* SB_GETTEXTA */, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(remote));
-    if (ReadProcessMemory(process, remote, local, sizeof local - 1, nullptr)) text = local;
+  if (void* remote = VirtualAllocEx(process, nullptr, 1024, MEM_COMMIT, PAGE_READWRITE)) {
+    // Wide, then Shift-JIS: the program's own code page may be any.
+    wchar_t local[512] = {};
+    SendMessageW(bar, 0x040D /* SB_GETTEXTW */, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(remote));
+    if (ReadProcessMemory(process, remote, local, sizeof local - sizeof(wchar_t), nullptr)) {
+      char narrow[1024] = {};
+      WideCharToMultiByte(932, 0, local, -1, narrow, sizeof narrow, nullptr, nullptr);
+      text = narrow;
+    }
     VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   }
   CloseHandle(process);

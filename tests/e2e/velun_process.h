@@ -12,8 +12,9 @@
 
 class VelunProcess {
  public:
-  // core: the folder (beside this test) whose VELUN.DLL is used.
-  explicit VelunProcess(const char* core = "program");
+  // core: the folder (beside this test) whose VELUN.DLL is used; program:
+  // the build of velun.exe in program/ that is started as velun.exe.
+  explicit VelunProcess(const char* core = "program", const char* program = "velun.exe");
   ~VelunProcess();
   VelunProcess(const VelunProcess&) = delete;
   VelunProcess& operator=(const VelunProcess&) = delete;
@@ -32,11 +33,18 @@ class VelunProcess {
   void WaitIdle(DWORD ms = 3000) const { WaitForInputIdle(process_, ms); }
   // Runs a second instance to its end and returns its exit code.
   DWORD RunAgain();
+  // Later starts (not RunAgain's) run in this locale (LANG), which sets
+  // Wine's code pages.
+  void SetLocale(const std::string& lang) { lang_ = lang; }
+  // The ANSI code page the running program got (GetACP in it), or 0.
+  UINT CodePage() const;
 
  private:
   PROCESS_INFORMATION Launch();
+  PROCESS_INFORMATION LaunchInLocale();
   TempDir dir_;
   HANDLE process_ = nullptr;
+  std::string lang_;
   DWORD pid_ = 0;
 };
 

@@ -49,12 +49,12 @@ using StartUpFailure = ProgramFixture;
 // At log-on the shell may not take the icon yet: velun tries again until
 // it can, and the icon is there once the shell takes it.
 int refusals = 0;
-BOOL WINAPI ShellStillStarting(DWORD message, PNOTIFYICONDATAA data) {
+BOOL WINAPI ShellStillStarting(DWORD message, PNOTIFYICONDATAW data) {
   if (message == NIM_ADD && refusals > 0) {
     --refusals;
     return FALSE;
   }
-  return Shell_NotifyIconA(message, data);
+  return Shell_NotifyIconW(message, data);
 }
 
 TEST_F(StartUpFailure, ATrayIconTheShellRefusesIsAddedLater) {
@@ -67,7 +67,7 @@ TEST_F(StartUpFailure, ATrayIconTheShellRefusesIsAddedLater) {
   EXPECT_FALSE(TrayIconShown(mainWindow));
   EXPECT_TRUE(WaitUntil([] { return TrayIconShown(mainWindow); }, 8000)) << refusals << " refusals left";
   EXPECT_EQ(refusals, 0);
-  notifyIcon = Shell_NotifyIconA;
+  notifyIcon = Shell_NotifyIconW;
 }
 
 TEST_F(StartUpFailure, NoPickerThreadLeavesNoTrayIconBehind) {

@@ -1,0 +1,227 @@
+// The real program under the code pages its users have: Japanese (932), an
+// English Windows' (1252, from the locale) and Windows' UTF-8 option (65001,
+// by a build whose manifest alone asks for it). What it keeps in its files
+// and what it shows must not change with them.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "input.h"
+#include "resources/resource.h"
+#include "screen_capture.h"
+#include "test_window.h"
+#include "velun_process.h"
+
+namespace {
+
+struct CodePage {
+  UINT acp;
+  const char* program;
+  const char* lang;  // empty: the suite's own, Japanese
+};
+const CodePage kCodePages[] = {{932, "velun.exe", ""}, {1252, "velun.exe", "en_US.UTF-8"},
+                               {65001, "velun_utf8.exe", ""}};
+const char* const kFiles[] = {"velun.ini", "pickfmt.dat", "range.dat", "keycfg.dat", "palette.dat"};
+
+std::wstring FromSjis(const std::string& text) {
+  wchar_t wide[512] = {};
+  MultiByteToWideChar(932, 0, text.c_str(), -1, wide, 512);
+  return wide;
+}
+
+std::string Utf8(const std::wstring& text) {
+  char narrow[2048] = {};
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
+  return narrow;
+}
+
+std::string FileBytes(const TempDir& dir, const char* name) {
+  std::ifstream in(dir.Path(name), std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void WriteBytes(const TempDir& dir, const char* name, const std::string& bytes) {
+  std::ofstream(dir.Path(name), std::ios::binary) << bytes;
+}
+
+// The text of control id on whichever page of the settings holds it.
+std::wstring ControlText(HWND frame, int id) {
+  wchar_t text[600] = {};
+  for (HWND page = GetWindow(frame, GW_CHILD); page != nullptr; page = GetWindow(page, GW_HWNDNEXT))
+    if (HWND control = GetDlgItem(page, id)) SendMessageW(control, WM_GETTEXT, 600, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+class CodePageRun {
+ public:
+  explicit CodePageRun(const CodePage& cp) : velun("program", cp.program) { velun.SetLocale(cp.lang); }
+  ~CodePageRun() { Exit(); }
+  bool Start() {
+    MoveMouse(300, 300);
+    return velun.Start() && WaitUntil([&] {
+             HWND picker = velun.Window("zq_velun_picker");
+             return picker != nullptr && IsWindowVisible(picker);
+           }, 10000);
+  }
+  void Exit() {
+    HWND main = velun.Window("zq_velun");
+    if (main != nullptr) PostMessageA(main, WM_COMMAND, CMD_EXIT, 0);
+    velun.WaitForExit(5000);
+  }
+  VelunProcess velun;
+};
+
+// What a user saved under 932 comes back under every code page: the
+// settings show the saved Japanese formats, and the files save back byte
+// for byte.
+TEST(CodePages, FilesSavedUnderOneLoadAndSaveBackUnderEvery) {
+  std::map<std::string, std::string> saved;
+  {
+    CodePageRun first(kCodePages[0]);
+    WriteBytes(first.velun.dir(), "velun.ini", "[ぬべら]\r\nSpuitFormat=色 #%rx%gx%bx\r\n");
+    WriteBytes(first.velun.dir(), "pickfmt.dat", "色: %rx%gx%bx");
+    ASSERT_TRUE(first.Start());
+    first.Exit();
+    for (const char* name : kFiles) saved[name] = FileBytes(first.velun.dir(), name);
+  }
+  ASSERT_NE(saved["velun.ini"].find("[ぬべらパレット]\r\n"), std::string::npos) << saved["velun.ini"];
+  for (const CodePage& cp : kCodePages) {
+    CodePageRun run(cp);
+    for (const auto& [name, bytes] : saved) WriteBytes(run.velun.dir(), name.c_str(), bytes);
+    ASSERT_TRUE(run.Start()) << cp.acp;
+    EXPECT_EQ(run.velun.CodePage(), cp.acp);
+    EXPECT_EQ(run.velun.RunAgain(), 0u);  // opens the settings, filled from the files
+    HWND main = run.velun.Window("zq_velun");
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+    EXPECT_EQ(Utf8(ControlText(main, IDC_SPUIT_FORMAT)), Utf8(FromSjis("色 #%rx%gx%bx"))) << cp.acp;
+    EXPECT_EQ(Utf8(ControlText(main, IDC_PICKER_FORMAT)), Utf8(FromSjis("色: %rx%gx%bx"))) << cp.acp;
+    run.Exit();
+    for (const char* name : kFiles) EXPECT_EQ(FileBytes(run.velun.dir(), name), saved[name]) << name << " " << cp.acp;
+  }
+}
+
+// A tab control's item texts, read in the other process's memory.
+std::vector<std::wstring> TabTexts(HWND tab) {
+  std::vector<std::wstring> texts;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(tab, &pid);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, 1024, MEM_COMMIT, PAGE_READWRITE));
+  const int count = static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count && remote != nullptr; ++i) {
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = reinterpret_cast<wchar_t*>(remote + 256);
+    item.cchTextMax = 200;
+    wchar_t text[200] = {};
+    WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+    SendMessageW(tab, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote));
+    ReadProcessMemory(process, remote + 256, text, sizeof text - sizeof(wchar_t), nullptr);
+    texts.push_back(text);
+  }
+  if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return texts;
+}
+
+// A window's text and its children's as the wide functions give them (the
+// system carries WM_GETTEXT across processes), tab items and status parts
+// included, a line each. Buttons are left out where Wine's own labels them
+// in the system's language (the question's はい and いいえ).
+BOOL CALLBACK AddWindow(HWND w, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
+  return TRUE;
+}
+
+std::vector<std::wstring> TextsOf(HWND top, bool buttons = true) {
+  std::vector<HWND> windows = {top};
+  EnumChildWindows(top, AddWindow, reinterpret_cast<LPARAM>(&windows));
+  std::vector<std::wstring> texts;
+  for (HWND w : windows) {
+    wchar_t cls[64] = {}, text[600] = {};
+    GetClassNameW(w, cls, 64);
+    if (!buttons && lstrcmpiW(cls, L"Button") == 0) continue;
+    DWORD_PTR got = 0;
+    SendMessageTimeoutW(w, WM_GETTEXT, 600, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &got);
+    const int id = (GetWindowLongW(w, GWL_STYLE) & WS_CHILD) != 0 ? GetDlgCtrlID(w) : 0;
+    texts.push_back(std::wstring(cls) + L" " + std::to_wstring(id) + L": " + text);
+    if (lstrcmpiW(cls, WC_TABCONTROLW) == 0)
+      for (const std::wstring& t : TabTexts(w)) texts.push_back(L"  tab: " + t);
+    if (lstrcmpiW(cls, STATUSCLASSNAMEW) == 0)
+      for (int part = 0; part < 3; ++part) texts.push_back(L"  part: " + FromSjis(StatusTextOf(w, part)));
+  }
+  return texts;
+}
+
+bool Holds(const std::vector<std::wstring>& texts, const char* sjis) {
+  const std::wstring want = FromSjis(sjis);
+  for (const std::wstring& t : texts)
+    if (t.find(want) != std::wstring::npos) return true;
+  return false;
+}
+
+// Every text of the settings dialog, the palette window and the delete
+// question reads the same under every code page as under 932, where it is
+// the resources' and the program's own; so do the picker's pixels.
+TEST(CodePages, EveryTextAndThePickerReadTheSameUnderEvery) {
+  PatternWindow screen([](int, int) { return 0x808000u; });
+  std::vector<std::wstring> japanese;
+  ScreenImage japanesePicker;
+  for (const CodePage& cp : kCodePages) {
+    CodePageRun run(cp);
+    ASSERT_TRUE(run.Start()) << cp.acp;
+    EXPECT_EQ(run.velun.CodePage(), cp.acp);
+    HWND picker = run.velun.Window("zq_velun_picker");
+    MoveMouse(400, 300);
+    ASSERT_TRUE(WaitUntil([&] {
+      RECT r;
+      GetWindowRect(picker, &r);
+      return r.left == 420 && r.top == 310;
+    }));
+    PumpMessages(200);
+    RECT r;
+    GetWindowRect(picker, &r);
+    const ScreenImage pickerImage = CaptureScreen(r);
+
+    EXPECT_EQ(run.velun.RunAgain(), 0u);  // opens the settings
+    HWND main = run.velun.Window("zq_velun");
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+    std::vector<std::wstring> texts = TextsOf(main);
+    HWND palette = run.velun.Window("zq_velun_palette");
+    const std::vector<std::wstring> paletteTexts = TextsOf(palette);
+    texts.insert(texts.end(), paletteTexts.begin(), paletteTexts.end());
+    PostMessageW(palette, WM_COMMAND, CMD_PALETTE_CLEAR, 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+      const std::vector<HWND> boxes = WindowsOf(run.velun.pid(), "#32770");
+      box = boxes.empty() ? nullptr : boxes.front();
+      return box != nullptr;
+    })) << "no delete question";
+    const std::vector<std::wstring> boxTexts = TextsOf(box, false);
+    texts.insert(texts.end(), boxTexts.begin(), boxTexts.end());
+    PostMessageW(box, WM_COMMAND, IDNO, 0);
+
+    if (cp.acp == 932) {
+      japanese = texts;
+      japanesePicker = pickerImage;
+      for (const char* text : {"更新", "閉じる", "ピッカー", "キー設定", "表示するテキスト(&F):", "alt + 右クリック",
+                               "ぬべらパレット", "スポイト", "有効", "表示中のパレットを削除しますか", "確認"})
+        EXPECT_TRUE(Holds(texts, text)) << text;
+      continue;
+    }
+    ASSERT_EQ(texts.size(), japanese.size()) << cp.acp;
+    for (std::size_t i = 0; i < texts.size(); ++i) EXPECT_EQ(Utf8(texts[i]), Utf8(japanese[i])) << cp.acp;
+    EXPECT_EQ(pickerImage.pixels, japanesePicker.pixels) << cp.acp;
+  }
+}
+
+}  // namespace
