@@ -98,4 +98,17 @@ key ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab
 shot settings-keys
 crop settings-keys 340x400+342+180 settings-keys
 
+# The same page on an English Windows (code page 1252, from the locale),
+# beside the Japanese one. Wine takes a program's code pages from the Unix
+# locale it starts in.
+"$WINESERVER" -k >/dev/null 2>&1 || true
+"$WINESERVER" -w >/dev/null 2>&1 || true
+(cd "$work" && LANG=en_US.UTF-8 exec "$WINE" velun.exe >/dev/null 2>&1 </dev/null) &
+sleep 4
+(cd "$work" && LANG=en_US.UTF-8 "$WINE" velun.exe >/dev/null 2>&1 </dev/null)
+shot settings-1252 1.5
+crop settings-1252 340x400+342+180 settings-1252
+convert "$images/settings-picker.png" "$images/settings-1252.png" +append "$images/settings-code-pages.png"
+rm -f "$images/settings-1252.png"
+
 ls "$images"

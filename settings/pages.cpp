@@ -10,6 +10,7 @@
 #include "resources/resource.h"
 #include "resources/wide_text.h"
 #include "settings/settings_fill.h"
+#include "shared/dpi.h"
 
 namespace {
 
@@ -18,8 +19,10 @@ namespace {
 bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
 void Enable(HWND page, int id, bool on) { EnableWindow(GetDlgItem(page, id), on ? TRUE : FALSE); }
 
+// The format's columns line up in a fixed font; the stock one (the OEM
+// font) has no kanji on a system of another language. The page deletes it.
 void SetFixedFont(HWND control) {
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(OEM_FIXED_FONT)), TRUE);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFixedFont(WindowDpi(control))), TRUE);
 }
 
 void AddItems(HWND combo, std::initializer_list<const char*> items) {
@@ -47,11 +50,17 @@ void AttachPageTooltips(HWND page, int first, int last) {
 }
 
 INT_PTR CALLBACK PickerPage(HWND page, UINT msg, WPARAM, LPARAM) {
-  if (msg != WM_INITDIALOG) return FALSE;
-  AttachPageTooltips(page, IDC_CURSOR_MARGIN_X, IDC_PICKER_FORMAT);
-  SetFixedFont(GetDlgItem(page, IDC_PICKER_FORMAT));
-  SendDlgItemMessageW(page, IDC_PICKER_FORMAT, EM_LIMITTEXT, kPickerFormatSize, 0);
-  return TRUE;
+  switch (msg) {
+    case WM_INITDIALOG:
+      AttachPageTooltips(page, IDC_CURSOR_MARGIN_X, IDC_PICKER_FORMAT);
+      SetFixedFont(GetDlgItem(page, IDC_PICKER_FORMAT));
+      SendDlgItemMessageW(page, IDC_PICKER_FORMAT, EM_LIMITTEXT, kPickerFormatSize, 0);
+      return TRUE;
+    case WM_DESTROY:
+      DeleteObject(reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(page, IDC_PICKER_FORMAT, WM_GETFONT, 0, 0)));
+      return FALSE;
+  }
+  return FALSE;
 }
 
 INT_PTR CALLBACK PalettePage(HWND page, UINT msg, WPARAM wParam, LPARAM) {

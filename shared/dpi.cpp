@@ -93,6 +93,15 @@ HFONT CreateGuiFont(int dpi) {
   return CreateFontIndirectW(&font);
 }
 
+HFONT CreateFixedFont(int dpi) {
+  LOGFONTW font = {};
+  font.lfHeight = -MulDiv(kGuiFontPoints, dpi, 72);
+  font.lfCharSet = SHIFTJIS_CHARSET;
+  font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+  lstrcpynW(font.lfFaceName, kFixedFontFace, LF_FACESIZE);
+  return CreateFontIndirectW(&font);
+}
+
 bool PerMonitorAware() {
   const DpiFunctions& f = Functions();
   if (f.getThreadDpiAwarenessContext == nullptr || f.getAwarenessFromDpiAwarenessContext == nullptr) return false;

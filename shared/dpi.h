@@ -19,6 +19,9 @@ int SystemMetricForDpi(int index, int dpi);
 inline constexpr wchar_t kGuiFontFace[] = L"MS UI Gothic";
 inline constexpr int kGuiFontPoints = 9;
 HFONT CreateGuiFont(int dpi);
+// Its fixed-pitch partner, for texts whose columns must line up.
+inline constexpr wchar_t kFixedFontFace[] = L"ＭＳ ゴシック";
+HFONT CreateFixedFont(int dpi);
 // Whether this thread gets physical coordinates on every monitor. Where it
 // does not (a system without per-monitor awareness), the low-level hooks'
 // positions may not match the other functions', and GetCursorPos is used.
