@@ -136,6 +136,10 @@ void HidePickerBehindPalette(int visible) {
   SetPickerSuspend(visible ? 1 : (settings.ShowPicker && !settingsOpen ? 0 : 1), 0);
 }
 
+// The picker stays out of the way of the palette window's menus, and comes
+// back where the cursor is when they close.
+void HidePickerWhileMenuOpen(int open) { SetPickerSuspend(open || PickerHiddenByChoice() ? 1 : 0, 0); }
+
 // Windows may have dropped the hooks while it slept or the session was
 // locked.
 void OnPowerBroadcast(WPARAM event) {
@@ -294,7 +298,7 @@ int InitMainWindow(HWND window) {
     return kInitNoPickerThread;
   }
   AttachSettingsFrame(window);
-  paletteShell = {PostOpenSettings, HidePickerBehindPalette};
+  paletteShell = {PostOpenSettings, HidePickerBehindPalette, HidePickerWhileMenuOpen};
   SetPaletteChangedHandler(OnPaletteChanged);
   const bool paletteMade = CreatePaletteWindow() == 0;
   // A picker thread that fails ends without setting the event.

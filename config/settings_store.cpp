@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include "config/file_store.h"
+#include "core/dpi_scale.h"
 #include "core/settings_file.h"
+#include "shared/dpi.h"
 
 namespace {
 HWND placementWindow = nullptr;
@@ -30,8 +32,11 @@ void SaveSettingsIn(const std::wstring& directory) {
   wp.length = sizeof wp;
   const bool placed = placementWindow != nullptr && GetWindowPlacement(placementWindow, &wp);
   if (placed) {
-    placement = {wp.rcNormalPosition.left, wp.rcNormalPosition.top, wp.rcNormalPosition.right,
-                 wp.rcNormalPosition.bottom};
+    // The place in physical pixels, the size at 100 %, as the other sizes.
+    const RECT& r = wp.rcNormalPosition;
+    const int dpi = WindowDpi(placementWindow);
+    placement = {r.left, r.top, r.left + UnscaleFromDpi(r.right - r.left, dpi),
+                 r.top + UnscaleFromDpi(r.bottom - r.top, dpi)};
   }
   if (!SaveSettingsTo(store, placed ? &placement : nullptr))
     MessageBoxSjis(nullptr, kSaveFailedText, kSaveFailedCaption, MB_ICONERROR);

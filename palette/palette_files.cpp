@@ -110,6 +110,6 @@ void ImportPaletteFile(HWND owner) {
   const int added = AddPaletteColors(oldestFirst.data(), static_cast<int>(oldestFirst.size()), palette, moveMode);
   const int skipped = static_cast<int>(file.colours.size()) - added + file.skipped;
   char text[96];
-  std::snprintf(text, sizeof text, "%d 色を追加しました (スキップ %d 色)", added, skipped);
+  std::snprintf(text, sizeof text, "追加 %d 色、スキップ %d 色", added, skipped);
   ReportOnPaletteStatus(text);
 }

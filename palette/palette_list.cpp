@@ -7,8 +7,24 @@
 #include "core/settings.h"
 #include "palette/palette_state.h"
 #include "resources/wide_text.h"
+#include "shared/dpi.h"
+
+#include <algorithm>
 
 namespace {
+
+// The largest capacity the settings page takes: the widest count text.
+constexpr std::int32_t kWidestCapacity = 1000;
+
+// Set while part 0 holds a report and spans the whole bar.
+bool reportShown = false;
+
+int TextWidth(HDC dc, const std::string& text) {
+  const std::wstring wide = Widen(text);
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+  return size.cx;
+}
 
 void SetStatusPart(WPARAM part, const std::string& text) {
   SendMessageW(paletteStatus, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(Widen(text).c_str()));
@@ -21,7 +37,31 @@ void DrawCentred(HDC dc, const std::string& text, RECT r) {
 
 }  // namespace
 
-void ReportOnPaletteStatus(const std::string& text) { SetStatusPart(0 | SBT_POPOUT, text); }
+void LayoutPaletteStatus() {
+  HDC dc = GetDC(paletteStatus);
+  HGDIOBJ old = SelectObject(dc, paletteFont != nullptr ? paletteFont : GetStockObject(DEFAULT_GUI_FONT));
+  PaletteHeader full = {};
+  full.count = full.capacity = kWidestCapacity;
+  PaletteHeader off = full;
+  full.enabled = 1;
+  const int padding = ScaleToDpi(10, paletteDpi);
+  const int count = TextWidth(dc, StatusCountText(full)) + padding;
+  const int state = std::max(TextWidth(dc, StatusEnabledText(full)), TextWidth(dc, StatusEnabledText(off))) +
+                    padding + SystemMetricForDpi(SM_CXVSCROLL, paletteDpi);  // and the size grip
+  SelectObject(dc, old);
+  ReleaseDC(paletteStatus, dc);
+  RECT bar;
+  GetClientRect(paletteStatus, &bar);
+  int parts[3] = {bar.right - count - state, bar.right - state, -1};
+  if (reportShown) parts[0] = parts[1] = -1;
+  SendMessageW(paletteStatus, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+}
+
+void ReportOnPaletteStatus(const std::string& text) {
+  reportShown = true;
+  LayoutPaletteStatus();
+  SetStatusPart(0 | SBT_POPOUT, text);
+}
 
 int SelectedPalette() {
   const int tab = static_cast<int>(SendMessageW(paletteTab, TCM_GETCURSEL, 0, 0));
@@ -42,6 +82,10 @@ int FillPaletteList(int palette) {
 void UpdatePaletteStatus() {
   const PaletteHeader& h = palettes[SelectedPalette()].header;
   const int selection = static_cast<int>(SendMessageW(paletteList, LB_GETCURSEL, 0, 0));
+  if (reportShown) {
+    reportShown = false;
+    LayoutPaletteStatus();
+  }
   SetStatusPart(0, StatusSelectionText(selection));
   SetStatusPart(1, StatusCountText(h));
   SetStatusPart(2, StatusEnabledText(h));

@@ -14,8 +14,12 @@ int SelectedPalette();
 int FillPaletteList(int palette);
 // The status bar from the selected tab's palette and the list's selection.
 void UpdatePaletteStatus();
-// What the last command did, in the status bar's first part.
+// What the last command did, in the status bar's first part, which spans
+// the whole bar until the status is next rewritten.
 void ReportOnPaletteStatus(const std::string& text);
+// Parts 1 and 2 as wide as their widest texts in the bar's font, part 0
+// the rest; again whenever the bar's size or font changes.
+void LayoutPaletteStatus();
 // One item: number, outlined swatch and (from item height 20) its text.
 void DrawPaletteItem(const DRAWITEMSTRUCT& item);
 // Repaints every visible item at once.

@@ -57,10 +57,7 @@ void LayoutPaletteWindow(HWND window) {
   // The list is the tab control's child: its display area is where it goes.
   MoveWindow(paletteList, display.left, display.top, display.right - display.left,
              display.bottom - display.top, TRUE);
-  MapWindowPoints(paletteTab, window, reinterpret_cast<POINT*>(&display), 2);
-  const int r = display.right;
-  const int parts[3] = {r - ScaleToDpi(120, paletteDpi), r - ScaleToDpi(50, paletteDpi), r};
-  SendMessageW(paletteStatus, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+  LayoutPaletteStatus();
 }
 
 void OnSize(HWND window, WPARAM wParam, LPARAM lParam) {
@@ -188,9 +185,12 @@ void OnDestroy() {
 // size of a taskbar at the top or left each run. A place that lies on no
 // monitor (one that is gone) comes back onto the nearest one's work area.
 void RestorePlace(HWND window) {
-  RECT place = {settings.X, settings.Y, settings.X + settings.CX, settings.Y + settings.CY};
   RECT work = {};  // workspace coordinates start at the primary monitor's work area
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  // The saved size is in pixels at 100 %, for the monitor the window opens on.
+  const int dpi = MonitorDpiAt({settings.X + work.left, settings.Y + work.top});
+  RECT place = {settings.X, settings.Y, settings.X + ScaleToDpi(settings.CX, dpi),
+                settings.Y + ScaleToDpi(settings.CY, dpi)};
   RECT onScreen = place;
   OffsetRect(&onScreen, work.left, work.top);
   MONITORINFO monitor = {};
@@ -254,6 +254,10 @@ LRESULT CALLBACK PaletteWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_NOTIFY: OnNotify(reinterpret_cast<const NMHDR*>(lParam)); return 0;
     case WM_COMMAND: OnCommand(hwnd, LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), HIWORD(lParam) != 0); return 0;
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+      if (paletteShell.menuOpen != nullptr) paletteShell.menuOpen(msg == WM_ENTERMENULOOP);
+      return 0;
     case PM_ADDCOLOR:
       AddPaletteColor(static_cast<std::uint32_t>(lParam), LOWORD(wParam), HIWORD(wParam));
       return 0;

@@ -13,6 +13,9 @@ struct PaletteShell {
   // The window is about to be shown (1) or hidden (0): the picker hides
   // behind a shown palette when HidePicker asks for it.
   void (*showing)(int visible);
+  // One of the window's menus opened (1) or closed (0): the topmost picker
+  // would lie over its items.
+  void (*menuOpen)(int open);
 };
 extern PaletteShell paletteShell;
 

@@ -211,6 +211,14 @@ void EndDrag(HWND window, std::atomic<int>& flag, const std::atomic<int>& other)
   MovePicker(window);
 }
 
+// An up the hook never reported (a hook dropped, the desktop switched,
+// another program swallowed it) must not leave the picker hidden: a drag
+// also ends once its button is seen up, at the next move or tick.
+void EndReleasedDrags(HWND window) {
+  if (leftDrag && !ButtonHeld(VK_LBUTTON)) EndDrag(window, leftDrag, rightDrag);
+  if (rightDrag && !ButtonHeld(VK_RBUTTON)) EndDrag(window, rightDrag, leftDrag);
+}
+
 bool MenuIdle() { return WaitForSingleObject(menuIdleEvent, 0) == WAIT_OBJECT_0; }
 
 // The next report of the hook core is another move: placing and painting
@@ -228,6 +236,7 @@ void OnMouseMove(HWND window, LPARAM lParam) {
   lastReportAt = at;
   lastReportTick = GetTickCount();
   if (!useReportedPosition && !readCursorPos(&at)) at = cursorPosition;
+  EndReleasedDrags(window);
   if (ButtonHeld(VK_LBUTTON) && !leftDrag && !pickerLocked && MenuIdle()) StartDrag(leftDrag, rightDrag);
   if (ButtonHeld(VK_RBUTTON) && !rightDrag && !pickerLocked && MenuIdle()) StartDrag(rightDrag, leftDrag);
   bool moved = false;
@@ -315,8 +324,12 @@ LRESULT CALLBACK PickerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_CLOSE:
     case WM_ERASEBKGND: return 0;
     case WM_TIMER:
-      if (wParam == kWatchTimer) WatchHooks(hwnd);
-      else PickerTick();
+      if (wParam == kWatchTimer) {
+        WatchHooks(hwnd);
+        EndReleasedDrags(hwnd);
+      } else {
+        PickerTick();
+      }
       return 0;
     case kReattachMessage: Reattach(hwnd); return 0;
     case kCoreMessage:

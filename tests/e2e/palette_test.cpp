@@ -254,6 +254,23 @@ TEST_F(PaletteProgramTest, AFloodOfCollectedColours) {
 // enforce that rule: here the test sees that velun holds the key, that the
 // key shows and hides the window, and that the settings let go of it). A
 // key another program holds already stays with the hook.
+// The topmost picker would lie over the items of the palette window's
+// menus: it hides while one is open and comes back when it closes.
+TEST_F(PaletteProgramTest, ThePickerKeepsOutOfTheMenus) {
+  StartVelun();
+  PostMessageA(velun.Window("zq_velun"), WM_COMMAND, CMD_SHOW_PALETTE, 0);
+  HWND palette = velun.Window("zq_velun_palette");
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(palette) != FALSE; }));
+  POINT bar = {16, -GetSystemMetrics(SM_CYMENU) / 2};  // the first item of the menu bar, above the client area
+  ClientToScreen(palette, &bar);
+  ClickAt(bar.x, bar.y);
+  ASSERT_NE(WaitForMenu(velun.pid()), nullptr) << "no menu opened";
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(picker); })) << "the picker stays over the menu";
+  Tap(VK_ESCAPE);  // the menu closes, then the menu bar lets go
+  Tap(VK_ESCAPE);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(picker) != FALSE; })) << "the picker does not come back";
+}
+
 TEST_F(PaletteProgramTest, ThePaletteShortcutIsASystemHotKeyWhereItCanBe) {
   std::string keys(60, '\0');  // the palette's record comes last
   keys[48] = 'P';

@@ -403,6 +403,8 @@ struct AtScale {
   int itemHeight;  // of the palette window's list
   RECT frame;      // the settings frame
   bool fits;       // its buttons inside its client area, below the tab control
+  RECT palette;    // the palette window
+  std::string savedSize;  // its CX and CY in velun.ini after the exit
 };
 
 void SetLogPixels(DWORD dpi) {
@@ -433,6 +435,7 @@ AtScale RunAtScale(DWORD dpi) {
   PostMessageA(main, WM_COMMAND, CMD_SHOW_PALETTE, 0);
   HWND palette = velun.Window("zq_velun_palette");
   WaitUntil([&] { return IsWindowVisible(palette) != FALSE; });
+  GetWindowRect(palette, &seen.palette);
   HWND list = GetDlgItem(GetDlgItem(palette, IDC_PALETTE_TAB), IDC_PALETTE_LIST);
   seen.itemHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
 
@@ -453,6 +456,7 @@ AtScale RunAtScale(DWORD dpi) {
   }
   PostMessageA(main, WM_COMMAND, kExitCommand, 0);
   EXPECT_EQ(velun.WaitForExit(5000), 0u);
+  seen.savedSize = Ini(velun.dir(), "ぬべらパレット", "CX") + "x" + Ini(velun.dir(), "ぬべらパレット", "CY");
   return seen;
 }
 
@@ -460,8 +464,8 @@ int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
 
 // At 150 % every size is one and a half times its size at 100 %: the
-// picker's margins and text, the palette's items and the settings frame,
-// whose buttons still fit.
+// picker's margins and text, the palette window and its items and the
+// settings frame, whose buttons still fit.
 TEST(DisplayScale, EverySizeGrowsByTheScale) {
   const AtScale base = RunAtScale(96);
   const AtScale scaled = RunAtScale(144);
@@ -479,4 +483,8 @@ TEST(DisplayScale, EverySizeGrowsByTheScale) {
   EXPECT_EQ(Height(scaled.frame), 570);
   EXPECT_TRUE(base.fits);
   EXPECT_TRUE(scaled.fits);
+  // The palette window's saved size is at 100 %, scaled where it opens.
+  EXPECT_EQ(Width(scaled.palette), 330);
+  EXPECT_EQ(Height(scaled.palette), 600);
+  EXPECT_EQ(scaled.savedSize, "220x400");
 }
