@@ -3,8 +3,8 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
-#include "app/messages.h"
-#include "config/settings_store.h"
+#include "resources/messages.h"
+#include "store/settings_store.h"
 #include "resources/program_module.h"
 
 namespace {

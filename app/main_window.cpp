@@ -6,10 +6,10 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/messages.h"
+#include "resources/messages.h"
 #include "app/palette_hot_key.h"
 #include "app/tray.h"
-#include "config/settings_store.h"
+#include "store/settings_store.h"
 #include "core/palette_model.h"
 #include "core/settings.h"
 #include "keybind/lumet.h"

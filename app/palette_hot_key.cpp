@@ -2,7 +2,7 @@
 
 #include "core/settings.h"
 #include "core/system_hot_key.h"
-#include "picker/hook_binding.h"
+#include "picker/hook_link.h"
 
 static_assert(kHotKeyAlt == MOD_ALT && kHotKeyCtrl == MOD_CONTROL && kHotKeyShift == MOD_SHIFT &&
               kHotKeyNoRepeat == MOD_NOREPEAT);

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "app/messages.h"
+#include "resources/messages.h"
 #include "core/settings.h"
 #include "palette/palette_window.h"
 #include "picker/picker_state.h"

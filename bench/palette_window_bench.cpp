@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "common/memory_store.h"
-#include "config/file_store.h"
+#include "store/file_store.h"
 #include "core/palette_exchange.h"
 #include "core/palette_model.h"
 #include "core/settings.h"

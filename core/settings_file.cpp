@@ -6,7 +6,7 @@
 
 #include "core/data_files.h"
 #include "core/number.h"
-#include "core/palette_file.h"
+#include "core/palette_dat.h"
 #include "core/settings.h"
 #include "core/text.h"
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "core/palette_file.h"
+#include "core/palette_dat.h"
 #include "core/palette_model.h"
 
 namespace {

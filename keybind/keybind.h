@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "resources/messages.h"
+
 #pragma pack(push, 1)
 struct KeyBind {
   std::int32_t code;  // virtual-key code 1-255, a mouse message number, 0 = not set
@@ -17,10 +19,6 @@ struct KeyBind {
 };
 #pragma pack(pop)
 static_assert(sizeof(KeyBind) == 12, "KeyBind is a 12-byte file and interface record");
-
-// Messages of the "zq_keybind" control.
-inline constexpr unsigned KBM_GETBIND = 1124;  // lParam: KeyBind* to fill
-inline constexpr unsigned KBM_SETBIND = 1125;  // lParam: const KeyBind* to take
 
 // Mouse clicks are stored as their mouse message numbers.
 inline constexpr std::int32_t kBindLeftClick = 513;

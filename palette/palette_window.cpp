@@ -8,7 +8,7 @@
 #include "core/picker_geometry.h"
 #include "core/settings.h"
 #include "palette/palette_copy.h"
-#include "palette/palette_files.h"
+#include "palette/palette_file_dialogs.h"
 #include "palette/palette_list.h"
 #include "palette/palette_state.h"
 #include "resources/program_module.h"

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "core/format.h"
+#include "resources/messages.h"
 
 extern HWND pickerWindow;
 extern std::atomic<int> pickerSuspended;  // -1 until the first switch, then 0 shown or 1 hidden
@@ -64,10 +65,6 @@ struct PickerShell {
   void (*runShortcut)(unsigned slot);  // the palette and show-picker shortcuts
 };
 extern PickerShell pickerShell;
-
-// The main window asks the picker to go (sent): it destroys its window and
-// its thread ends.
-inline constexpr unsigned UM_CLOSEPICKER = 1124;
 
 // The side of the square that is averaged: the current range entry.
 int CurrentRange();

@@ -12,7 +12,7 @@
 #include "core/settings.h"
 #include "hookcore/hook_messages.h"
 #include "hookcore/velun_core.h"
-#include "picker/hook_binding.h"
+#include "picker/hook_link.h"
 #include "picker/picker_paint.h"
 #include "picker/picker_state.h"
 #include "picker/sample.h"
@@ -30,12 +30,8 @@ constexpr char kPickerTitle[] = "ぬべらピッカー";
 constexpr UINT_PTR kRedrawTimer = 0;
 constexpr UINT kRedrawInterval = 20;
 // The cursor and client positions and the picker's size are written on the
-// picker thread only: other threads ask it, as they must for its timer.
-constexpr UINT kSwitchTimerMessage = 1129;  // posted, wParam: on
-constexpr UINT kMoveMessage = 1130;         // sent: MovePicker
-constexpr UINT kResizeMessage = 1131;       // sent: UpdatePickerSize
-constexpr UINT kReattachMessage = 1132;     // posted: the hook core attached anew
-constexpr UINT kCoreMessage = 1133;         // sent, wParam: attach (1) or release (-1)
+// picker thread only: other threads ask it (UM_SWITCHTIMER and the rest),
+// as they must for its timer.
 
 // Windows removes a low-level hook without notice when it once answers too
 // slowly, and hooks have been seen gone after sleep or a locked session.
@@ -305,7 +301,7 @@ void OnDestroy(HWND window) {
 CursorReader readCursorPos = GetCursorPos;
 
 void ReattachHookCore() {
-  if (pickerWindow != nullptr) PostMessageW(pickerWindow, kReattachMessage, 0, 0);
+  if (pickerWindow != nullptr) PostMessageW(pickerWindow, UM_REATTACH, 0, 0);
 }
 
 bool PickerHiddenByChoice() {
@@ -331,16 +327,16 @@ LRESULT CALLBACK PickerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
         PickerTick();
       }
       return 0;
-    case kReattachMessage: Reattach(hwnd); return 0;
-    case kCoreMessage:
+    case UM_REATTACH: Reattach(hwnd); return 0;
+    case UM_COREACTION:
       if (static_cast<int>(wParam) > 0) Attach(hwnd);
       else Release();
       return 0;
     case WM_DISPLAYCHANGE: OnDisplayChange(); return 0;
     case WM_DPICHANGED: FollowDpi(hwnd, LOWORD(wParam)); return 0;  // the picker places itself
-    case kSwitchTimerMessage: SetPickerTimer(static_cast<int>(wParam)); return 0;
-    case kMoveMessage: MovePicker(hwnd); return 0;
-    case kResizeMessage: UpdatePickerSize(hwnd); return 0;
+    case UM_SWITCHTIMER: SetPickerTimer(static_cast<int>(wParam)); return 0;
+    case UM_MOVEPICKER: MovePicker(hwnd); return 0;
+    case UM_RESIZEPICKER: UpdatePickerSize(hwnd); return 0;
     case UM_CLOSEPICKER: DestroyWindow(hwnd); return 0;
     case HCN_MOUSEMOVE: OnMouseMove(hwnd, lParam); return 0;
     case HCN_BUTTONUP: OnButtonUp(hwnd, wParam); return 0;
@@ -413,7 +409,7 @@ int CreatePicker(HWND parent) {
 void UpdatePickerSize(HWND window) {
   if (window == nullptr) return;
   if (!OnPickerThread()) {
-    SendMessageW(window, kResizeMessage, 0, 0);
+    SendMessageW(window, UM_RESIZEPICKER, 0, 0);
     return;
   }
   int width = pickerWidth;
@@ -439,7 +435,7 @@ void UpdatePickerSize(HWND window) {
 void MovePicker(HWND window) {
   if (window == nullptr) return;
   if (!OnPickerThread()) {
-    SendMessageW(window, kMoveMessage, 0, 0);
+    SendMessageW(window, UM_MOVEPICKER, 0, 0);
     return;
   }
   // Where the cursor cannot be read (a secure desktop), it stays where it was.
@@ -460,7 +456,7 @@ void PickerTick() {
 void SetPickerTimer(int on) {
   if (pickerWindow == nullptr) return;
   if (!OnPickerThread()) {
-    PostMessageW(pickerWindow, kSwitchTimerMessage, on, 0);
+    PostMessageW(pickerWindow, UM_SWITCHTIMER, on, 0);
     return;
   }
   if (!on) {
@@ -478,7 +474,7 @@ void SetPickerSuspend(int suspend, int coreAction) {
   pickerSuspended = suspend;
   if (coreAction != 0 && !OnPickerThread()) {
     // The hook core's attachment is the picker thread's to keep.
-    SendMessageW(pickerWindow, kCoreMessage, static_cast<WPARAM>(coreAction), 0);
+    SendMessageW(pickerWindow, UM_COREACTION, static_cast<WPARAM>(coreAction), 0);
   } else if (coreAction > 0) {
     Attach(pickerWindow);
   } else if (coreAction < 0) {

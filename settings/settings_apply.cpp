@@ -4,12 +4,12 @@
 
 #include <commctrl.h>
 
-#include "config/settings_store.h"
+#include "store/settings_store.h"
 #include "core/apply_rules.h"
 #include "core/dialog_bindings.h"
 #include "core/palette_model.h"
 #include "core/settings.h"
-#include "picker/hook_binding.h"
+#include "picker/hook_link.h"
 #include "picker/picker_state.h"
 #include "picker/picker_window.h"
 #include "resources/wide_text.h"

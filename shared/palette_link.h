@@ -7,6 +7,8 @@
 
 #include <atomic>
 
+#include "resources/messages.h"
+
 // Defined here, not in a source file, so that the picker reads them without
 // linking the palette window.
 
@@ -19,6 +21,3 @@ inline std::atomic<int> paletteShown{0};
 // are closed.
 inline std::atomic<int> paletteWanted{0};
 
-// Posted, never sent, to the palette window: lParam the colour, wParam's low
-// word the palette, its high word the move mode.
-inline constexpr unsigned PM_ADDCOLOR = 1128;

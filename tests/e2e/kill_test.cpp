@@ -10,6 +10,7 @@
 #include <random>
 #include <string>
 
+#include "resources/messages.h"
 #include "resources/resource.h"
 #include "test_window.h"
 #include "velun_process.h"
@@ -17,7 +18,6 @@
 namespace {
 
 constexpr UINT kExitCommand = CMD_EXIT;
-constexpr UINT kOpenSettings = 1126;  // UM_OPENSETTINGS
 constexpr UINT kApply = IDC_APPLY;
 const char* const kFiles[] = {"velun.ini", "pickfmt.dat", "palette.dat", "range.dat", "keycfg.dat"};
 
@@ -84,7 +84,7 @@ TEST(KillDuringSave, EveryFileStaysWholeAndLoadsAgain) {
     // Saves, one after another: at Windows' end of session, and on 更新
     // with the settings open (every other round).
     const bool apply = k % 2 == 1;
-    if (apply) PostMessageA(main, kOpenSettings, 0, 0);
+    if (apply) PostMessageA(main, UM_OPENSETTINGS, 0, 0);
     const DWORD until = GetTickCount() + std::uniform_int_distribution<DWORD>(20, 400)(random);
     while (GetTickCount() < until) {
       PostMessageA(main, apply ? WM_COMMAND : WM_ENDSESSION, apply ? kApply : TRUE, 0);

@@ -14,13 +14,13 @@
 #include "clipboard_text.h"
 #include "desktop.h"
 #include "input.h"
+#include "resources/messages.h"
 #include "resources/resource.h"
 #include "test_window.h"
 #include "velun_process.h"
 
 namespace {
 
-constexpr UINT kAddColour = 1128;
 constexpr UINT kExitCommand = CMD_EXIT;
 
 
@@ -224,7 +224,7 @@ TEST_F(PaletteProgramTest, AFloodOfCollectedColours) {
   DWORD slowest = 0;
   const DWORD start = GetTickCount();
   for (int i = 1; i <= kColours; ++i) {
-    while (!PostMessageA(palette, kAddColour, 1, i)) {  // a full queue: wait for room
+    while (!PostMessageA(palette, PM_ADDCOLOR, 1, i)) {  // a full queue: wait for room
       ++refused;
       Sleep(1);
     }

@@ -1,5 +1,5 @@
 // The rules, from the bottom up (a unit is a header with its source file):
-//   1. core/, keybind/, resources/; 2. hookcore/, config/, shared/;
+//   1. core/, keybind/, resources/; 2. hookcore/, store/, shared/;
 //   3. picker/, palette/; 4. settings/; 5. app/.
 // - A lower layer never includes a higher one, and nothing outside app/
 //   includes app/.
@@ -20,12 +20,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kFolders[] = {"core",   "keybind", "resources", "hookcore", "config",
+const char* const kFolders[] = {"core",   "keybind", "resources", "hookcore", "store",
                                 "shared", "picker",  "palette",   "settings", "app"};
 
 int FolderLayer(const std::string& folder) {
   if (folder == "core" || folder == "keybind" || folder == "resources") return 1;
-  if (folder == "hookcore" || folder == "config" || folder == "shared") return 2;
+  if (folder == "hookcore" || folder == "store" || folder == "shared") return 2;
   if (folder == "picker" || folder == "palette") return 3;
   if (folder == "settings") return 4;
   return 5;  // app

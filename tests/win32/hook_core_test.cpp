@@ -15,7 +15,7 @@
 #include "input.h"
 #include "message_recorder.h"
 #include "module_info.h"
-#include "picker/hook_binding.h"
+#include "picker/hook_link.h"
 #include "test_window.h"
 
 namespace {

@@ -12,7 +12,7 @@
 
 #include "clipboard_text.h"
 #include "common/memory_store.h"
-#include "config/file_store.h"
+#include "store/file_store.h"
 #include "core/palette_exchange.h"
 #include "core/palette_model.h"
 #include "core/settings.h"
@@ -21,7 +21,7 @@
 #include "memory_canvas.h"
 #include "message_box_catcher.h"
 #include "palette/palette_copy.h"
-#include "palette/palette_files.h"
+#include "palette/palette_file_dialogs.h"
 #include "palette/palette_list.h"
 #include "palette/palette_state.h"
 #include "palette/palette_window.h"

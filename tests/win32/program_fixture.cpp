@@ -5,7 +5,7 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
-#include "config/settings_store.h"
+#include "store/settings_store.h"
 #include "core/palette_model.h"
 #include "core/settings.h"
 #include "input.h"

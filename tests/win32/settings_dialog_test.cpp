@@ -16,7 +16,7 @@
 #include "app/app_state.h"
 #include "app/tray.h"
 #include "common/keybind_testing.h"
-#include "config/settings_store.h"
+#include "store/settings_store.h"
 #include "core/palette_model.h"
 #include "core/settings.h"
 #include "core/settings_file.h"

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "common/keybind_testing.h"
-#include "config/file_store.h"
-#include "config/settings_store.h"
+#include "store/file_store.h"
+#include "store/settings_store.h"
 #include "core/palette_model.h"
 #include "core/settings.h"
 #include "message_box_catcher.h"

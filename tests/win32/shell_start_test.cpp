@@ -7,7 +7,7 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/tray.h"
-#include "config/settings_store.h"
+#include "store/settings_store.h"
 #include "picker/picker_state.h"
 #include "program_fixture.h"
 #include "shared/palette_link.h"

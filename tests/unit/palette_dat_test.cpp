@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "common/palette_testing.h"
-#include "core/palette_file.h"
+#include "core/palette_dat.h"
 #include "core/palette_model.h"
 
 namespace {

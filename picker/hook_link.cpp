@@ -1,4 +1,4 @@
-#include "picker/hook_binding.h"
+#include "picker/hook_link.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "core/palette_file.h"
+#include "core/palette_dat.h"
 
 #include <algorithm>
 #include <cstdlib>

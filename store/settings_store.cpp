@@ -1,8 +1,8 @@
-#include "config/settings_store.h"
+#include "store/settings_store.h"
 
 #include <windows.h>
 
-#include "config/file_store.h"
+#include "store/file_store.h"
 #include "core/dpi_scale.h"
 #include "core/settings_file.h"
 #include "shared/dpi.h"

@@ -1,4 +1,4 @@
-#include "config/file_store.h"
+#include "store/file_store.h"
 
 #include <windows.h>
 

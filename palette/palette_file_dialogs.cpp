@@ -1,4 +1,4 @@
-#include "palette/palette_files.h"
+#include "palette/palette_file_dialogs.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "config/file_store.h"
+#include "store/file_store.h"
 #include "core/palette_exchange.h"
 #include "core/palette_model.h"
 #include "core/settings.h"
