@@ -132,7 +132,7 @@ TEST_F(HookLoadTest, AFloodOfMovesWithTheCollectPaletteOn) {
   paletteWindow = nullptr;
   PumpMessages(200);
   const SIZE_T memoryAfter = CommittedBytes();
-  EXPECT_EQ(FreeGdiHandles(), gdiBefore);
+  EXPECT_EQ(FreeGdiHandlesBackTo(gdiBefore), gdiBefore);
   EXPECT_EQ(WindowsOfThisProcess(), windowsBefore);
   std::printf("committed memory before %lu KiB, after %lu KiB\n", static_cast<unsigned long>(memoryBefore / 1024),
               static_cast<unsigned long>(memoryAfter / 1024));

@@ -712,7 +712,7 @@ TEST_F(SettingsDialogTest, RepeatedOpenApplyAndCloseLeaveNothingBehind) {
   const int cycles = asked != nullptr ? std::atoi(asked) : 1000;
   for (int i = 0; i < cycles; ++i) cycle(i % kPageCount);
   EXPECT_EQ(windows(), windowsBefore);
-  EXPECT_EQ(FreeGdiHandles(), gdiBefore);
+  EXPECT_EQ(FreeGdiHandlesBackTo(gdiBefore), gdiBefore);
   EXPECT_EQ(dir.Read("velun.ini"), ini);
   EXPECT_EQ(dir.Read("range.dat"), ranges);
   EXPECT_EQ(dir.Read("palette.dat"), palette);
