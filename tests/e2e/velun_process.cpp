@@ -1,5 +1,6 @@
 #include "velun_process.h"
 
+#include <commctrl.h>
 #include <tlhelp32.h>
 
 #include "common/process_windows.h"
@@ -143,23 +144,31 @@ DWORD VelunProcess::WaitForExit(DWORD ms) {
   return code;
 }
 
-std::string StatusTextOf(HWND bar, int part) {
+// The control answers into a buffer in its own process: a tab item's text
+// lands past the item that points to it.
+std::wstring RemoteTextOf(HWND control, UINT message, WPARAM index) {
   DWORD pid = 0;
-  GetWindowThreadProcessId(bar, &pid);
+  GetWindowThreadProcessId(control, &pid);
   HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-  if (process == nullptr) return "<no process>";
-  std::string text = "<unreadable>";
-  if (void* remote = VirtualAllocEx(process, nullptr, 1024, MEM_COMMIT, PAGE_READWRITE)) {
-    // Wide, then Shift-JIS: the program's own code page may be any.
+  if (process == nullptr) return L"<no process>";
+  std::wstring text = L"<unreadable>";
+  if (auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, 2048, MEM_COMMIT, PAGE_READWRITE))) {
+    char* at = message == TCM_GETITEMW ? remote + 256 : remote;
+    TCITEMW item = {TCIF_TEXT, 0, 0, reinterpret_cast<wchar_t*>(at), 512, 0, 0};
+    if (at != remote) WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
     wchar_t local[512] = {};
-    SendMessageW(bar, 0x040D /* SB_GETTEXTW */, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(remote));
-    if (ReadProcessMemory(process, remote, local, sizeof local - sizeof(wchar_t), nullptr)) {
-      char narrow[1024] = {};
-      WideCharToMultiByte(932, 0, local, -1, narrow, sizeof narrow, nullptr, nullptr);
-      text = narrow;
-    }
+    SendMessageW(control, message, index, reinterpret_cast<LPARAM>(remote));
+    if (ReadProcessMemory(process, at, local, sizeof local - sizeof(wchar_t), nullptr)) text = local;
     VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   }
   CloseHandle(process);
   return text;
+}
+
+// In Shift-JIS, as the tests write their texts: the program's own code page
+// may be any.
+std::string StatusTextOf(HWND bar, int part) {
+  char narrow[1024] = {};
+  WideCharToMultiByte(932, 0, RemoteTextOf(bar, SB_GETTEXTW, part).c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
+  return narrow;
 }

@@ -52,6 +52,9 @@ class VelunProcess {
 // Visible top-level windows of a class that belong to process pid.
 std::vector<HWND> WindowsOf(DWORD pid, const char* className);
 
-// Part part of a status bar of another process: SB_GETTEXT writes into
-// memory of that process, read back from there.
+// A text of a control of another process that writes it into memory of
+// its own, read back from there: SB_GETTEXTW of part index, TCM_GETITEMW
+// of item index.
+std::wstring RemoteTextOf(HWND control, UINT message, WPARAM index);
+// A status bar's part, in Shift-JIS.
 std::string StatusTextOf(HWND bar, int part);
