@@ -16,6 +16,7 @@
 #include "palette/palette_list.h"
 #include "palette/palette_window.h"
 #include "picker/picker_state.h"
+#include "picker/picker_size.h"
 #include "picker/picker_window.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"

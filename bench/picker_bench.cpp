@@ -52,7 +52,7 @@ double MoveAlone() {
 
 // Drawn from this thread into the resting picker, as a move draws it.
 double RepaintAlone() {
-  return MedianMs(400, [](int) { PaintPickerNow(pickerWindow); }, 20);
+  return MedianMs(400, [](int) { PaintPickerNow(pickerWindow, PickerViewNow()); }, 20);
 }
 
 double SendOverhead() {
@@ -66,7 +66,9 @@ double ZoomPaint(int level) {
   const int side = ZoomPickerSide(0, level, 80);
   MemoryCanvas target(side, side);
   HDC screen = GetDC(nullptr);
-  const double median = MedianMs(300, [&](int) { DrawPicker(target.dc(), screen, side, side); }, 20);
+  PickerView view = PickerViewNow();
+  view.width = view.height = side;
+  const double median = MedianMs(300, [&](int) { DrawPicker(target.dc(), screen, view); }, 20);
   ReleaseDC(nullptr, screen);
   return median;
 }

@@ -12,11 +12,11 @@ void ValidateAppliedSettings(Settings& s, PaletteHeader (&headers)[kPaletteCount
   for (const ControlBinding& b : kControlBindings) {
     if (b.kind != ControlKind::Number) continue;
     if (b.setting != nullptr) {
-      if (Outside(s.*b.setting, b)) s.*b.setting = DefaultOf(b.setting);
+      if (Outside(s.*b.setting, b)) s.*b.setting = b.fallback;
       continue;
     }
     for (PaletteHeader& h : headers)
-      if (Outside(h.*b.paletteField, b)) h.*b.paletteField = b.paletteFallback;
+      if (Outside(h.*b.paletteField, b)) h.*b.paletteField = b.fallback;
   }
 }
 

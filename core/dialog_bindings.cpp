@@ -4,7 +4,6 @@
 
 namespace {
 
-using S = Settings;
 using H = PaletteHeader;
 constexpr ControlKind N = ControlKind::Number;
 constexpr ControlKind C = ControlKind::Check;
@@ -15,29 +14,34 @@ constexpr ControlKind T = ControlKind::Text;
 constexpr int kWideEdit = 260;
 constexpr int kPaletteEdit = 64;
 
-constexpr ControlBinding Number(SettingsPage page, int id, SettingWord S::*setting, std::int32_t min, std::int32_t max) {
-  return {page, id, N, setting, nullptr, nullptr, kWideEdit, min, max, 0};
+constexpr ControlBinding Bound(SettingsPage page, int id, ControlKind kind, SettingId setting, int size = 0) {
+  const SettingDef& d = kSettingsTable[setting];
+  return {page, id, kind, d.field, nullptr, nullptr, nullptr, size, d.min, d.max, d.fallback};
 }
-constexpr ControlBinding Check(SettingsPage page, int id, SettingWord S::*setting) {
-  return {page, id, C, setting, nullptr, nullptr, 0, 0, 1, 0};
+constexpr ControlBinding Number(SettingsPage page, int id, SettingId setting) {
+  return Bound(page, id, N, setting, kWideEdit);
 }
+constexpr ControlBinding Check(SettingsPage page, int id, SettingId setting) { return Bound(page, id, C, setting); }
 constexpr ControlBinding Text(SettingsPage page, int id, char* text, int size, const char* name) {
-  return {page, id, T, nullptr, nullptr, text, size, 0, 0, 0, name};
+  return {page, id, T, nullptr, nullptr, text, nullptr, size, 0, 0, 0, name};
+}
+constexpr ControlBinding Key(int id, int slot) {
+  return {kKeyPage, id, ControlKind::Key, nullptr, nullptr, nullptr, &keyBinds[slot], 0, 0, 0, 0};
 }
 constexpr ControlBinding PaletteNumber(int id, std::int32_t H::*field, std::int32_t min, std::int32_t max,
-                             std::int32_t fallback) {
-  return {kPalettePage, id, N, nullptr, field, nullptr, kPaletteEdit, min, max, fallback};
+                                       std::int32_t fallback) {
+  return {kPalettePage, id, N, nullptr, field, nullptr, nullptr, kPaletteEdit, min, max, fallback};
 }
 constexpr ControlBinding PaletteCheck(int id, std::int32_t H::*field) {
-  return {kPalettePage, id, C, nullptr, field, nullptr, 0, 0, 1, 0};
+  return {kPalettePage, id, C, nullptr, field, nullptr, nullptr, 0, 0, 1, 0};
 }
 
-const ControlBinding kRows[] = {
-    Number(kPickerPage, IDC_CURSOR_MARGIN_X, &S::CursorMarginX, 1, 100),
-    Number(kPickerPage, IDC_CURSOR_MARGIN_Y, &S::CursorMarginY, 1, 100),
-    Number(kPickerPage, IDC_WINDOW_MARGIN_X, &S::WindowMarginX, 0, 100),
-    Number(kPickerPage, IDC_WINDOW_MARGIN_Y, &S::WindowMarginY, 0, 100),
-    Number(kPickerPage, IDC_THRESHOLD_TEXT, &S::ThresholdText, 0, 766),
+constexpr ControlBinding kRows[] = {
+    Number(kPickerPage, IDC_CURSOR_MARGIN_X, kSettingCursorMarginX),
+    Number(kPickerPage, IDC_CURSOR_MARGIN_Y, kSettingCursorMarginY),
+    Number(kPickerPage, IDC_WINDOW_MARGIN_X, kSettingWindowMarginX),
+    Number(kPickerPage, IDC_WINDOW_MARGIN_Y, kSettingWindowMarginY),
+    Number(kPickerPage, IDC_THRESHOLD_TEXT, kSettingThresholdText),
     Text(kPickerPage, IDC_PICKER_FORMAT, pickerFormat, kPickerFormatSize, "ピッカーのフォーマット"),
 
     PaletteNumber(IDC_PALETTE_CAPACITY, &H::capacity, 0, 1000, 10),
@@ -45,37 +49,47 @@ const ControlBinding kRows[] = {
     PaletteNumber(IDC_PALETTE_THRESHOLD, &H::threshold, 0, 128, 32),
     PaletteNumber(IDC_PALETTE_ITEM_HEIGHT, &H::itemHeight, 12, 80, 32),
     PaletteCheck(IDC_PALETTE_ENABLED, &H::enabled),
-    Check(kPalettePage, IDC_HIDE_PICKER, &S::HidePicker),
-    Check(kPalettePage, IDC_MUTE_BEEP, &S::MuteBeep),
+    Check(kPalettePage, IDC_HIDE_PICKER, kSettingHidePicker),
+    Check(kPalettePage, IDC_MUTE_BEEP, kSettingMuteBeep),
 
-    Number(kZoomPage, IDC_ZOOM_LEVEL, &S::ZoomLevel, 2, 16),
+    Number(kZoomPage, IDC_ZOOM_LEVEL, kSettingZoomLevel),
+    Bound(kZoomPage, IDC_ZOOM_AUTO, ControlKind::Radio, kSettingZoomType),
     // Read even while the edit is disabled (ZoomType 0).
-    Number(kZoomPage, IDC_ZOOM_RECT, &S::ZoomRect, 40, 200),
-    Check(kZoomPage, IDC_DRAW_ARROW_ON_ZOOM, &S::DrawArrowOnZoom),
-    Check(kZoomPage, IDC_DRAW_GRID_ON_ZOOM, &S::DrawGridOnZoom),
-    Check(kZoomPage, IDC_SHOW_COLOR_ON_ZOOM, &S::ShowColorOnZoom),
-    Check(kZoomPage, IDC_ZOOM_LEVEL_BY_WHEEL, &S::ChangeZoomLevelByWheel),
-    Check(kZoomPage, IDC_CURSOR_BY_ARROW, &S::AdjustCurPosByArrow),
-    Check(kZoomPage, IDC_TOGGLE_FOR_ZOOM, &S::UseToggleForZoom),
+    Number(kZoomPage, IDC_ZOOM_RECT, kSettingZoomRect),
+    Check(kZoomPage, IDC_DRAW_ARROW_ON_ZOOM, kSettingDrawArrowOnZoom),
+    Check(kZoomPage, IDC_DRAW_GRID_ON_ZOOM, kSettingDrawGridOnZoom),
+    Check(kZoomPage, IDC_SHOW_COLOR_ON_ZOOM, kSettingShowColorOnZoom),
+    Check(kZoomPage, IDC_ZOOM_LEVEL_BY_WHEEL, kSettingChangeZoomLevelByWheel),
+    Check(kZoomPage, IDC_CURSOR_BY_ARROW, kSettingAdjustCurPosByArrow),
+    Check(kZoomPage, IDC_TOGGLE_FOR_ZOOM, kSettingUseToggleForZoom),
 
-    Check(kLayeredPage, IDC_LAYERED_ON_ZOOM_ONLY, &S::LayeredOnZoomOnly),
-    Check(kLayeredPage, IDC_LAYERED, &S::Layered),
+    Bound(kLayeredPage, IDC_LAYERED_LEVEL, ControlKind::Trackbar, kSettingLayeredLevel),
+    Check(kLayeredPage, IDC_LAYERED_ON_ZOOM_ONLY, kSettingLayeredOnZoomOnly),
+    Check(kLayeredPage, IDC_LAYERED, kSettingLayered),
+
+    Key(IDC_BIND_SPUIT, kSlotSpuit),
+    Key(IDC_BIND_PALETTE, kSlotPalette),
+    Key(IDC_BIND_LOCK, kSlotLock),
+    Key(IDC_BIND_ZOOM, kSlotZoom),
+    Key(IDC_BIND_SHOW_PICKER, kSlotShowPicker),
 
     Text(kOtherPage, IDC_SPUIT_FORMAT, settings.SpuitFormat, kSpuitFormatSize, "スポイトのフォーマット"),
-    Check(kOtherPage, IDC_REALTIME_DRAW, &S::RealtimeDraw),
-    Check(kOtherPage, IDC_REALTIME_LIMITER, &S::UseLimiterForRealtimeDraw),
-    Check(kOtherPage, IDC_ADJUST_PICKER_POSITION, &S::AdjustPickerPosition),
-    Check(kOtherPage, IDC_BEEP_ON_SPUIT, &S::BeepOnSpuit),
-    Check(kOtherPage, IDC_SPUIT_ON_SUSPEND, &S::EnableSpuitOnSuspend),
-    Check(kOtherPage, IDC_NULL_MSG_ON_SHORTCUT, &S::NullMsgOnShortcut),
-    Check(kOtherPage, IDC_NULL_MSG_ON_ZOOM, &S::NullMsgOnZoom),
+    Check(kOtherPage, IDC_REALTIME_DRAW, kSettingRealtimeDraw),
+    Check(kOtherPage, IDC_REALTIME_LIMITER, kSettingUseLimiterForRealtimeDraw),
+    Check(kOtherPage, IDC_ADJUST_PICKER_POSITION, kSettingAdjustPickerPosition),
+    Check(kOtherPage, IDC_BEEP_ON_SPUIT, kSettingBeepOnSpuit),
+    Check(kOtherPage, IDC_SPUIT_ON_SUSPEND, kSettingEnableSpuitOnSuspend),
+    Check(kOtherPage, IDC_NULL_MSG_ON_SHORTCUT, kSettingNullMsgOnShortcut),
+    Check(kOtherPage, IDC_NULL_MSG_ON_ZOOM, kSettingNullMsgOnZoom),
 };
+
+static_assert([] {
+  for (const ControlBinding& b : kRows)
+    if (b.fallback < b.min || b.fallback > b.max) return false;
+  return true;
+}(), "what a control falls back to lies within its limits");
+static_assert(IDC_ZOOM_FIXED == IDC_ZOOM_AUTO + 1, "a radio group's buttons follow each other");
+
 }  // namespace
 
 const std::span<const ControlBinding> kControlBindings = kRows;
-
-std::int32_t DefaultOf(SettingWord Settings::*setting) {
-  for (const SettingDef& d : kSettingsTable)
-    if (d.field == setting) return d.fallback;
-  return 0;
-}

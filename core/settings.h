@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 #include "keybind/keybind.h"
 
@@ -33,45 +34,62 @@ class SettingWord {
   std::atomic<std::int32_t> value_;
 };
 
+// Every setting once, in the order of the INI files: its field, INI key,
+// section, kind, default, the limits "更新" holds it to where the dialog
+// edits it, and whether it is saved (ForceUpdateAfterDrag is read, never
+// written). The struct, the INI table and the dialog's limits come from it.
+#define VELUN_SETTINGS(ROW)                                                              \
+  ROW(CursorMarginX, "CursorMarginX", Main, Int, 20, 1, 100, true)                       \
+  ROW(CursorMarginY, "CursorMarginY", Main, Int, 10, 1, 100, true)                       \
+  ROW(WindowMarginX, "WindowMarginX", Main, Int, 4, 0, 100, true)                        \
+  ROW(WindowMarginY, "WindowMarginY", Main, Int, 2, 0, 100, true)                        \
+  ROW(ThresholdText, "Threshold-Text", Main, Int, 428, 0, 766, true)                     \
+  ROW(HidePicker, "HidePicker", Palette, Flag, 0, 0, 1, true)                            \
+  ROW(MuteBeep, "MuteBeep", Palette, Flag, 0, 0, 1, true)                                \
+  ROW(Notation, "Notation", Palette, Int, 1, kNoMin, kNoMax, true)                       \
+  ROW(NotationSpuit, "NotationSpuit", Palette, Int, 0, kNoMin, kNoMax, true)             \
+  ROW(TopMost, "TopMost", Palette, Flag, 0, 0, 1, true)                                  \
+  ROW(X, "X", Palette, Int, 80, kNoMin, kNoMax, true)                                    \
+  ROW(Y, "Y", Palette, Int, 80, kNoMin, kNoMax, true)                                    \
+  ROW(CX, "CX", Palette, Int, 220, kNoMin, kNoMax, true)                                 \
+  ROW(CY, "CY", Palette, Int, 400, kNoMin, kNoMax, true)                                 \
+  ROW(ZoomLevel, "ZoomLevel", Main, Int, 8, 2, 16, true)                                 \
+  ROW(ZoomType, "ZoomType", Main, Int, 0, 0, 1, true)                                    \
+  ROW(ZoomRect, "ZoomRect", Main, Int, 80, 40, 200, true)                                \
+  ROW(DrawArrowOnZoom, "DrawArrowOnZoom", Main, Flag, 1, 0, 1, true)                     \
+  ROW(DrawGridOnZoom, "DrawGridOnZoom", Main, Flag, 1, 0, 1, true)                       \
+  ROW(ShowColorOnZoom, "ShowColorOnZoom", Main, Flag, 0, 0, 1, true)                     \
+  ROW(ChangeZoomLevelByWheel, "ChangeZoomLevelByWheel", Main, Flag, 1, 0, 1, true)       \
+  ROW(AdjustCurPosByArrow, "AdjustCurPosByArrow", Main, Flag, 1, 0, 1, true)             \
+  ROW(UseToggleForZoom, "UseToggleForZoom", Main, Flag, 0, 0, 1, true)                   \
+  ROW(LayeredLevel, "LayeredLevel", Main, Int, 0, 0, 255, true)                          \
+  ROW(LayeredOnZoomOnly, "LayeredOnZoomOnly", Main, Flag, 0, 0, 1, true)                 \
+  ROW(Layered, "Layered", Main, Flag, 0, 0, 1, true)                                     \
+  ROW(SpuitFormat, "SpuitFormat", Main, Text, 0, 0, 0, true)                             \
+  ROW(RealtimeDraw, "RealtimeDraw", Main, Flag, 1, 0, 1, true)                           \
+  ROW(UseLimiterForRealtimeDraw, "UseLimiterForRealtimeDraw", Main, Flag, 1, 0, 1, true) \
+  ROW(AdjustPickerPosition, "AdjustPickerPosition", Main, Flag, 1, 0, 1, true)           \
+  ROW(HidePickerOnMenuLoop, "HidePickerOnMenuLoop", Main, Flag, 1, 0, 1, true)           \
+  ROW(BeepOnSpuit, "BeepOnSpuit", Main, Flag, 1, 0, 1, true)                             \
+  ROW(EnableSpuitOnSuspend, "EnableSpuitOnSuspend", Main, Flag, 0, 0, 1, true)           \
+  ROW(NullMsgOnShortcut, "NullMsgOnShortcut", Main, Flag, 0, 0, 1, true)                 \
+  ROW(NullMsgOnZoom, "NullMsgOnZoom", Main, Flag, 1, 0, 1, true)                         \
+  ROW(ShowPicker, "ShowPicker", Main, Flag, 1, 0, 1, true)                               \
+  ROW(ForceUpdateAfterDrag, "ForceUpdateAfterDrag", Main, Flag, 0, 0, 1, false)
+
+// The limits of a setting the dialog does not edit.
+inline constexpr std::int32_t kNoMin = INT32_MIN;
+inline constexpr std::int32_t kNoMax = INT32_MAX;
+
+#define VELUN_FIELD_Int(name) SettingWord name;
+#define VELUN_FIELD_Flag(name) SettingWord name;
+#define VELUN_FIELD_Text(name) char name[kSpuitFormatSize];
+#define VELUN_FIELD(name, key, section, kind, ...) VELUN_FIELD_##kind(name)
+
 struct Settings {
-  SettingWord CursorMarginX;
-  SettingWord CursorMarginY;
-  SettingWord WindowMarginX;
-  SettingWord WindowMarginY;
-  SettingWord ThresholdText;  // "Threshold-Text"
-  SettingWord HidePicker;
-  SettingWord MuteBeep;
-  SettingWord Notation;
-  SettingWord NotationSpuit;
-  SettingWord TopMost;
-  SettingWord X;
-  SettingWord Y;
-  SettingWord CX;
-  SettingWord CY;
-  SettingWord ZoomLevel;
-  SettingWord ZoomType;
-  SettingWord ZoomRect;
-  SettingWord DrawArrowOnZoom;
-  SettingWord DrawGridOnZoom;
-  SettingWord ShowColorOnZoom;
-  SettingWord ChangeZoomLevelByWheel;
-  SettingWord AdjustCurPosByArrow;
-  SettingWord UseToggleForZoom;
-  SettingWord LayeredLevel;
-  SettingWord LayeredOnZoomOnly;
-  SettingWord Layered;
-  char SpuitFormat[kSpuitFormatSize];
-  SettingWord RealtimeDraw;
-  SettingWord UseLimiterForRealtimeDraw;
-  SettingWord AdjustPickerPosition;
-  SettingWord HidePickerOnMenuLoop;
-  SettingWord BeepOnSpuit;
-  SettingWord EnableSpuitOnSuspend;
-  SettingWord NullMsgOnShortcut;
-  SettingWord NullMsgOnZoom;
-  SettingWord ShowPicker;
-  SettingWord ForceUpdateAfterDrag;
+  VELUN_SETTINGS(VELUN_FIELD)
 };
+
 
 extern Settings settings;
 extern char pickerFormat[kPickerFormatSize];
@@ -95,13 +113,29 @@ struct SettingDef {
   const char* key;
   const char* section;
   SettingKind kind;
-  SettingWord Settings::*field;   // null for the text setting
-  std::int32_t fallback;          // the default
-  bool saved;                     // ForceUpdateAfterDrag is read, never written
+  SettingWord Settings::*field;  // null for the text setting
+  std::int32_t fallback;         // the default
+  std::int32_t min, max;
+  bool saved;
 };
 
-inline constexpr int kSettingCount = 37;
-extern const SettingDef kSettingsTable[kSettingCount];
+#define VELUN_MEMBER_Int(name) &Settings::name
+#define VELUN_MEMBER_Flag(name) &Settings::name
+#define VELUN_MEMBER_Text(name) nullptr
+#define VELUN_ROW(name, key, section, kind, fallback, min, max, saved) \
+  {key, k##section##Section, SettingKind::kind, VELUN_MEMBER_##kind(name), fallback, min, max, saved},
+#define VELUN_ID(name, ...) kSetting##name,
+
+inline constexpr SettingDef kSettingsTable[] = {VELUN_SETTINGS(VELUN_ROW)};
+inline constexpr int kSettingCount = static_cast<int>(std::size(kSettingsTable));
+// A setting's row in the table: kSettingCursorMarginX and so on.
+enum SettingId { VELUN_SETTINGS(VELUN_ID) };
+
+static_assert([] {
+  for (const SettingDef& d : kSettingsTable)
+    if (d.fallback < d.min || d.fallback > d.max) return false;
+  return true;
+}(), "every default lies within its limits");
 
 extern const char kDefaultSpuitFormat[];   // "#%rx%gx%bx"
 extern const char kDefaultPickerFormat[];  // the three default lines, 47 bytes

@@ -1,5 +1,8 @@
-// The program's side of the hook core: handing it the settings.
+// The program's side of the hook core: handing it the settings, and the
+// picker thread's attachment, which it keeps and watches.
 #pragma once
+
+#include <windows.h>
 
 #include <atomic>
 
@@ -15,3 +18,15 @@ void PassShortcutToHookCore(int slot, const KeyBind& bind);
 // The five bindings, the input-swallowing flags and the zoom flags, in the
 // order the hook core expects them, with the given zoom state.
 void PassSettingsToHookCore(int zoom);
+
+// Picker thread. Attaches the hook core, reporting to window; a failed
+// attach stays wanted: the watch tries again at its next look.
+bool AttachHookCore(HWND window);
+void ReleaseHookCore();
+// Attaches it anew if it is wanted.
+void AttachHookCoreAgain(HWND window);
+// A move report, or a move the program made itself, at where.
+void NoteMoveReport(POINT where);
+// Once a second: whether the cursor went somewhere no move report told of;
+// if so for long, the hooks are attached anew.
+void WatchHookCore(HWND window);

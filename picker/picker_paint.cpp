@@ -1,10 +1,7 @@
 #include "picker/picker_paint.h"
 
-#include "core/dpi_scale.h"
 #include "core/format.h"
 #include "core/picker_geometry.h"
-#include "core/settings.h"
-#include "picker/picker_state.h"
 #include "resources/wide_text.h"
 
 namespace {
@@ -78,33 +75,31 @@ void DrawGrid(HDC dc, int width, int height, const ZoomBlock& b, int level, HPEN
 
 }  // namespace
 
-bool DrawZoomView(HDC dc, HDC screen, int width, int height) {
+bool DrawZoomView(HDC dc, HDC screen, const PickerView& view) {
   if (screen == nullptr) return false;
-  // Each source pixel is a block of whole screen pixels at every scale.
-  const int level = settings.ZoomLevel > 0 ? ZoomBlockForDpi(settings.ZoomLevel, pickerDpi) : 0;
-  HBRUSH brush = CreateSolidBrush(pickerColour);
+  const int width = view.width, height = view.height, level = view.zoomBlock;
+  HBRUSH brush = CreateSolidBrush(view.colour);
   HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_3DLIGHT));
   HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
   HGDIOBJ oldBrush = SelectObject(dc, brush);
 
   const ZoomBlock b = ZoomGeometry(width, height, level);
-  const int sx = cursorPosition.x - b.nx / 2;
-  const int sy = cursorPosition.y - b.ny / 2;
+  const int sx = view.cursor.x - b.nx / 2;
+  const int sy = view.cursor.y - b.ny / 2;
   if (level > 0) {
     // A large view reaches under the picker itself.
     RECT own = {};
     const RECT source = {sx, sy, sx + b.nx, sy + b.ny};
-    const bool covers = PickerPixels() != nullptr && IntersectRect(&own, PickerPixels(), &source);
+    const bool covers = IntersectRect(&own, &view.own, &source) != FALSE;
     OffsetRect(&own, -sx, -sy);
-    if (settings.DrawArrowOnZoom || covers)
-      StretchBlock(dc, screen, b, sx, sy, level, width, height, settings.DrawArrowOnZoom != 0,
-                   covers ? &own : nullptr);
+    if (view.arrow || covers)
+      StretchBlock(dc, screen, b, sx, sy, level, width, height, view.arrow, covers ? &own : nullptr);
     else
       StretchBlt(dc, -b.ox, -b.oy, b.nx * level, b.ny * level, screen, sx, sy, b.nx, b.ny, SRCCOPY);
-    if (settings.DrawGridOnZoom) DrawGrid(dc, width, height, b, level, shadow);
+    if (view.grid) DrawGrid(dc, width, height, b, level, shadow);
   }
   DrawFrame(dc, width, height, light, shadow);
-  if (settings.ShowColorOnZoom) {
+  if (view.swatch) {
     HGDIOBJ oldPen = SelectObject(dc, shadow);
     Rectangle(dc, width / 4, 0, width - width / 4, height / 8);
     SelectObject(dc, oldPen);
@@ -117,23 +112,21 @@ bool DrawZoomView(HDC dc, HDC screen, int width, int height) {
   return true;
 }
 
-void DrawPickerView(HDC dc, int width, int height) {
-  const COLORREF colour = pickerColour;
-  HBRUSH brush = CreateSolidBrush(colour);
+void DrawPickerView(HDC dc, const PickerView& view) {
+  const int width = view.width, height = view.height;
+  HBRUSH brush = CreateSolidBrush(view.colour);
   HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_3DLIGHT));
   HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
   HGDIOBJ oldBrush = SelectObject(dc, brush);
-  HGDIOBJ oldFont = SelectObject(dc, pickerFont != nullptr ? pickerFont : GetStockObject(DEFAULT_GUI_FONT));
-  SetBkColor(dc, colour);
-  SetTextColor(dc, pickerTextColour);
+  HGDIOBJ oldFont = SelectObject(dc, view.font != nullptr ? view.font : GetStockObject(DEFAULT_GUI_FONT));
+  SetBkColor(dc, view.colour);
+  SetTextColor(dc, view.textColour);
   Rectangle(dc, 0, 0, width, height);
   DrawFrame(dc, width, height, light, shadow);
 
   char text[kFormatBufferSize] = {};
-  ExpandFormat(text, pickerFormat, SampleInput(colour));
-  const int marginX = ScaleToDpi(settings.WindowMarginX, pickerDpi);
-  const int marginY = ScaleToDpi(settings.WindowMarginY, pickerDpi);
-  RECT textRect = {marginX + 1, marginY + 1, width - marginX - 1, height - marginY - 1};
+  ExpandFormat(text, view.format, view.input);
+  RECT textRect = {view.marginX + 1, view.marginY + 1, width - view.marginX - 1, height - view.marginY - 1};
   DrawTextW(dc, Widen(text).c_str(), -1, &textRect, 0);
 
   SelectObject(dc, oldFont);
@@ -143,16 +136,17 @@ void DrawPickerView(HDC dc, int width, int height) {
   DeleteObject(shadow);
 }
 
-void DrawPicker(HDC target, HDC screen, int width, int height) {
+void DrawPicker(HDC target, HDC screen, const PickerView& view) {
+  const int width = view.width, height = view.height;
   HDC memory = CreateCompatibleDC(target);
   HBITMAP bitmap = memory != nullptr ? CreateCompatibleBitmap(target, width, height) : nullptr;
   if (bitmap != nullptr) {
     HGDIOBJ old = SelectObject(memory, bitmap);
     bool drawn = true;
-    if (zoomActive)
-      drawn = DrawZoomView(memory, screen, width, height);
+    if (view.zoom)
+      drawn = DrawZoomView(memory, screen, view);
     else
-      DrawPickerView(memory, width, height);
+      DrawPickerView(memory, view);
     // An undrawn bitmap is never shown: the window keeps its last picture.
     if (drawn) BitBlt(target, 0, 0, width, height, memory, 0, 0, SRCCOPY);
     SelectObject(memory, old);
@@ -163,28 +157,30 @@ void DrawPicker(HDC target, HDC screen, int width, int height) {
 
 namespace {
 
-void PaintInto(HWND window, HDC dc) {
+void PaintInto(HWND window, HDC dc, PickerView view) {
   RECT client;
   GetClientRect(window, &client);
-  HDC screen = zoomActive ? GetDC(nullptr) : nullptr;
-  DrawPicker(dc, screen, client.right, client.bottom);
+  view.width = client.right;
+  view.height = client.bottom;
+  HDC screen = view.zoom ? GetDC(nullptr) : nullptr;
+  DrawPicker(dc, screen, view);
   if (screen != nullptr) ReleaseDC(nullptr, screen);
 }
 
 }  // namespace
 
-void PaintPicker(HWND window) {
+void PaintPicker(HWND window, const PickerView& view) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
   if (dc == nullptr) return;
-  PaintInto(window, dc);
+  PaintInto(window, dc, view);
   EndPaint(window, &ps);
 }
 
-void PaintPickerNow(HWND window) {
+void PaintPickerNow(HWND window, const PickerView& view) {
   HDC dc = GetDC(window);
   if (dc == nullptr) return;
-  PaintInto(window, dc);
+  PaintInto(window, dc, view);
   ReleaseDC(window, dc);
   ValidateRect(window, nullptr);  // all of it is drawn: no WM_PAINT to follow
 }

@@ -30,6 +30,7 @@ HANDLE pickerReadyEvent = nullptr;
 HANDLE menuIdleEvent = nullptr;
 SetLayeredWindowAttributesFn setLayeredWindowAttributes = nullptr;
 PickerShell pickerShell = {};
+CursorReader readCursorPos = GetCursorPos;
 
 int CurrentRange() { return currentRangeSize; }
 
@@ -40,3 +41,15 @@ FormatInput SampleInput(std::uint32_t colour) {
 
 bool Suspended() { return pickerSuspended != 0; }
 bool Dragging() { return leftDrag || rightDrag; }
+
+bool OnPickerThread() {
+  return GetWindowThreadProcessId(pickerWindow, nullptr) == GetCurrentThreadId();
+}
+
+bool HandedToPickerThread(HWND window, UINT message, WPARAM wParam, bool wait) {
+  if (OnPickerThread()) return false;
+  if (wait) SendMessageW(window, message, wParam, 0);
+  else PostMessageW(window, message, wParam, 0);
+  return true;
+}
+

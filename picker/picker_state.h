@@ -37,6 +37,11 @@ extern bool pickerHiddenFromCapture;
 // see none (the picker hidden, or kept out of screen reads by Windows).
 const RECT* PickerPixels();
 
+// How the picker reads the cursor position: GetCursorPos, or a stand-in in
+// tests. FALSE when it cannot be read; the point is then not to be used.
+using CursorReader = BOOL(WINAPI*)(POINT*);
+extern CursorReader readCursorPos;
+
 // Set by the settings dialog while it is open: the picker is suspended and
 // ignores its shortcuts.
 extern std::atomic<int> settingsOpen;
@@ -72,4 +77,8 @@ int CurrentRange();
 // sample's place, the current range and the zoom level.
 FormatInput SampleInput(std::uint32_t colour);
 bool Suspended();
+bool OnPickerThread();
+// Called on another thread, a call goes to the picker thread as message:
+// sent and waited for, or posted. True when it went, and the caller returns.
+bool HandedToPickerThread(HWND window, UINT message, WPARAM wParam, bool wait);
 bool Dragging();

@@ -2,18 +2,18 @@
 
 #include <windowsx.h>
 
-#include <vector>
 
 #include "core/colour.h"
 #include "core/dpi_scale.h"
-#include "core/format.h"
 #include "core/palette_model.h"
 #include "core/picker_geometry.h"
 #include "core/settings.h"
 #include "hookcore/hook_messages.h"
 #include "hookcore/velun_core.h"
 #include "picker/hook_link.h"
+#include "picker/picker_drag.h"
 #include "picker/picker_paint.h"
+#include "picker/picker_size.h"
 #include "picker/picker_state.h"
 #include "picker/sample.h"
 #include "picker/spuit.h"
@@ -33,101 +33,22 @@ constexpr UINT kRedrawInterval = 20;
 // picker thread only: other threads ask it (UM_SWITCHTIMER and the rest),
 // as they must for its timer.
 
-// Windows removes a low-level hook without notice when it once answers too
-// slowly, and hooks have been seen gone after sleep or a locked session.
-// Once a second the picker looks whether the cursor went somewhere no move
-// report told of; if so for this long, the hooks are attached anew.
+// Once a second the picker looks whether the hooks still report, and
+// whether a drag's button is still down.
 constexpr UINT_PTR kWatchTimer = 1;
 constexpr UINT kWatchInterval = 1000;
-constexpr DWORD kLostAfterMs = 1500;
 
-bool OnPickerThread() {
-  return GetWindowThreadProcessId(pickerWindow, nullptr) == GetCurrentThreadId();
+// coreAction: positive attaches the hook core, negative releases it.
+void ActOnHookCore(int coreAction) {
+  if (coreAction > 0) AttachHookCore(pickerWindow);
+  else if (coreAction < 0) ReleaseHookCore();
 }
 
-void Repaint(HWND window) { PaintPickerNow(window); }
+void Repaint(HWND window) { PaintPickerNow(window, PickerViewNow()); }
 
 int SuspendMode() {
   if (!Suspended()) return kHookActive;
   return settings.EnableSpuitOnSuspend ? kHookSuspendedWithSpuit : kHookSuspended;
-}
-
-// Measures the widest text the format can produce, line by line.
-bool MeasureText(HWND window, int& width, int& height, int& lines) {
-  char text[kFormatBufferSize] = {};
-  MeasureFormat(text, pickerFormat);
-  HDC dc = GetDC(window);
-  if (dc == nullptr) return false;
-  HGDIOBJ oldFont = SelectObject(dc, pickerFont != nullptr ? pickerFont : GetStockObject(DEFAULT_GUI_FONT));
-  width = height = 0;
-  const std::vector<TextLine> split = PickerTextLines(text);
-  for (const TextLine& line : split) {
-    const std::wstring wide = Widen(std::string(text + line.start, static_cast<std::size_t>(line.length)));
-    SIZE extent = {};
-    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
-    if (extent.cx > width) width = extent.cx;
-    if (extent.cy > height) height = extent.cy;
-  }
-  lines = static_cast<int>(split.size());
-  SelectObject(dc, oldFont);
-  ReleaseDC(window, dc);
-  return true;
-}
-
-// The monitor last found and its DPI. They are asked for again only when
-// the cursor leaves it or the displays change: the question costs 0.5 ms
-// under Wine, and comes with every move. Picker thread only.
-bool knownMonitorValid = false;
-MonitorArea knownMonitor = {};
-int knownMonitorDpi = kBaseDpi;
-
-MonitorArea MonitorUnder(POINT at) {
-  if (knownMonitorValid && at.x >= knownMonitor.left && at.x < knownMonitor.right &&
-      at.y >= knownMonitor.top && at.y < knownMonitor.bottom)
-    return knownMonitor;
-  MONITORINFO info = {};
-  info.cbSize = sizeof info;
-  if (!GetMonitorInfoW(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &info))
-    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  knownMonitor = {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
-  knownMonitorDpi = MonitorDpiAt(at);
-  knownMonitorValid = true;
-  return knownMonitor;
-}
-
-// Picker thread: whether the program has the hook core attached, and the
-// last move report, where and when.
-bool coreWanted = false;
-POINT lastReportAt = {};
-DWORD lastReportTick = 0;
-
-// A failed attach stays wanted: the watch tries again at its next look.
-bool Attach(HWND window) {
-  coreWanted = true;
-  lastReportTick = GetTickCount();
-  if (!readCursorPos(&lastReportAt)) lastReportAt = cursorPosition;
-  return __SetVelunCore(window) >= 0;
-}
-
-void Release() {
-  coreWanted = false;
-  __ReleaseVelunCore();
-}
-
-void Reattach(HWND window) {
-  if (!coreWanted) return;
-  __ReleaseVelunCore();
-  Attach(window);
-}
-
-void WatchHooks(HWND window) {
-  POINT now;
-  if (!coreWanted || !readCursorPos(&now)) return;
-  if (now.x == lastReportAt.x && now.y == lastReportAt.y) {
-    lastReportTick = GetTickCount();
-    return;
-  }
-  if (GetTickCount() - lastReportTick > kLostAfterMs) Reattach(window);
 }
 
 // The picker stands beside the cursor, so a large square reaches under it.
@@ -145,20 +66,6 @@ void KeepOutOfScreenReads(HWND window) {
 // the picker stands at the move report; elsewhere at GetCursorPos.
 bool useReportedPosition = true;
 
-// A picker on a monitor of another scale takes a font and sizes made for
-// it. Picker thread only.
-void FollowDpi(HWND window, int dpi) {
-  if (dpi == pickerDpi && pickerFont != nullptr) return;
-  HFONT font = CreateGuiFont(dpi);
-  if (font == nullptr && pickerFont != nullptr) return;  // keeps the old one rather than none
-  if (pickerFont != nullptr) DeleteObject(pickerFont);
-  pickerFont = font;
-  pickerDpi = dpi;
-  UpdatePickerSize(window);
-}
-
-void OnDisplayChange() { knownMonitorValid = false; }
-
 // Samples at cursor and, unless a hidden picker only samples for the spuit,
 // places the picker beside it. Picker thread only.
 void MoveTo(HWND window, POINT cursor) {
@@ -171,8 +78,9 @@ void MoveTo(HWND window, POINT cursor) {
   pickerTextColour = TextColourFor(colour, settings.ThresholdText);
   if (Suspended() && settings.EnableSpuitOnSuspend) return;
 
-  const MonitorArea monitor = MonitorUnder(cursor);
-  FollowDpi(window, knownMonitorDpi);
+  int dpi = kBaseDpi;
+  const MonitorArea monitor = MonitorUnder(cursor, dpi);
+  FollowDpi(window, dpi);
   const PickerPoint at = PlacePicker(cursor.x, cursor.y, ScaleToDpi(settings.CursorMarginX, pickerDpi),
                                      ScaleToDpi(settings.CursorMarginY, pickerDpi), pickerWidth, pickerHeight,
                                      monitor, settings.AdjustPickerPosition != 0);
@@ -183,39 +91,16 @@ void MoveTo(HWND window, POINT cursor) {
   Repaint(window);
 }
 
-// Whether mouse button vk is down now. The picker thread reads no mouse
-// messages of its own, and GetKeyState follows only those; the physical
-// state has the buttons the right way round once swapped buttons are undone.
-bool ButtonHeld(int vk) {
-  if (GetSystemMetrics(SM_SWAPBUTTON)) vk = vk == VK_LBUTTON ? VK_RBUTTON : VK_LBUTTON;
-  return (GetAsyncKeyState(vk) & 0x8000) != 0;
-}
-
-void StartDrag(std::atomic<int>& flag, const std::atomic<int>& other) {
-  if (!other) ResetEvent(dragIdleEvent);
-  flag = 1;
-  SetPickerSuspend(1, 0);
-}
-
-void EndDrag(HWND window, std::atomic<int>& flag, const std::atomic<int>& other) {
-  flag = 0;
-  if (!other) {
+// A drag ended: after the last the picker comes back, and only then may
+// the main thread go on.
+void AfterDrag(HWND window) {
+  if (!Dragging()) {
     if (settings.ForceUpdateAfterDrag && settings.ShowPicker) InvalidateRect(nullptr, nullptr, TRUE);
     SetPickerSuspend(PickerHiddenByChoice() ? 1 : 0, 0);
     SetEvent(dragIdleEvent);
   }
   MovePicker(window);
 }
-
-// An up the hook never reported (a hook dropped, the desktop switched,
-// another program swallowed it) must not leave the picker hidden: a drag
-// also ends once its button is seen up, at the next move or tick.
-void EndReleasedDrags(HWND window) {
-  if (leftDrag && !ButtonHeld(VK_LBUTTON)) EndDrag(window, leftDrag, rightDrag);
-  if (rightDrag && !ButtonHeld(VK_RBUTTON)) EndDrag(window, rightDrag, leftDrag);
-}
-
-bool MenuIdle() { return WaitForSingleObject(menuIdleEvent, 0) == WAIT_OBJECT_0; }
 
 // The next report of the hook core is another move: placing and painting
 // the picker for this one, nobody would see. Under Wine a move costs about
@@ -229,12 +114,10 @@ bool AnotherMoveIsNext(HWND window) {
 // the position that GetCursorPos may not give yet.
 void OnMouseMove(HWND window, LPARAM lParam) {
   POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  lastReportAt = at;
-  lastReportTick = GetTickCount();
+  NoteMoveReport(at);
   if (!useReportedPosition && !readCursorPos(&at)) at = cursorPosition;
-  EndReleasedDrags(window);
-  if (ButtonHeld(VK_LBUTTON) && !leftDrag && !pickerLocked && MenuIdle()) StartDrag(leftDrag, rightDrag);
-  if (ButtonHeld(VK_RBUTTON) && !rightDrag && !pickerLocked && MenuIdle()) StartDrag(rightDrag, leftDrag);
+  if (EndReleasedDrags()) AfterDrag(window);
+  if (StartHeldDrags()) SetPickerSuspend(1, 0);
   bool moved = false;
   if ((!Suspended() || settings.EnableSpuitOnSuspend) && !pickerLocked && !Dragging() && !AnotherMoveIsNext(window)) {
     MoveTo(window, at);
@@ -246,11 +129,6 @@ void OnMouseMove(HWND window, LPARAM lParam) {
     const std::uint32_t c = moved && CurrentRange() == 1 ? pickerColour.load() : SampleColour(at.x, at.y, 1);
     PostMessageW(paletteWindow, PM_ADDCOLOR, 1, static_cast<LPARAM>(c));
   }
-}
-
-void OnButtonUp(HWND window, WPARAM button) {
-  if (button == WM_LBUTTONUP && leftDrag) EndDrag(window, leftDrag, rightDrag);
-  else if (button == WM_RBUTTONUP && rightDrag) EndDrag(window, rightDrag, leftDrag);
 }
 
 void OnShortcutUp(WPARAM slot) {
@@ -272,7 +150,7 @@ void OnZoomInput(HWND window, WPARAM kind, LPARAM lParam) {
       case VK_DOWN: ++p.y; break;
     }
     SetCursorPos(p.x, p.y);
-    lastReportAt = p;  // a move no hook reports
+    NoteMoveReport(p);  // a move no hook reports
   }
 }
 
@@ -289,7 +167,7 @@ void OnDestroy(HWND window) {
   KillTimer(window, kWatchTimer);
   CloseHandle(dragIdleEvent);
   dragIdleEvent = nullptr;
-  Release();
+  ReleaseHookCore();
   if (pickerFont != nullptr) DeleteObject(pickerFont);
   pickerFont = nullptr;
   pickerWindow = nullptr;
@@ -297,8 +175,6 @@ void OnDestroy(HWND window) {
 }
 
 }  // namespace
-
-CursorReader readCursorPos = GetCursorPos;
 
 void ReattachHookCore() {
   if (pickerWindow != nullptr) PostMessageW(pickerWindow, UM_REATTACH, 0, 0);
@@ -311,7 +187,7 @@ bool PickerHiddenByChoice() {
 LRESULT CALLBACK PickerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_DESTROY: OnDestroy(hwnd); return 0;
-    case WM_PAINT: PaintPicker(hwnd); return 0;
+    case WM_PAINT: PaintPicker(hwnd, PickerViewNow()); return 0;
     case WM_NCHITTEST: return HTCAPTION;
     case WM_NCLBUTTONDBLCLK:
       if (pickerLocked) SetPickerLock(0);
@@ -321,25 +197,24 @@ LRESULT CALLBACK PickerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_ERASEBKGND: return 0;
     case WM_TIMER:
       if (wParam == kWatchTimer) {
-        WatchHooks(hwnd);
-        EndReleasedDrags(hwnd);
+        WatchHookCore(hwnd);
+        if (EndReleasedDrags()) AfterDrag(hwnd);
       } else {
         PickerTick();
       }
       return 0;
-    case UM_REATTACH: Reattach(hwnd); return 0;
-    case UM_COREACTION:
-      if (static_cast<int>(wParam) > 0) Attach(hwnd);
-      else Release();
-      return 0;
-    case WM_DISPLAYCHANGE: OnDisplayChange(); return 0;
+    case UM_REATTACH: AttachHookCoreAgain(hwnd); return 0;
+    case UM_COREACTION: ActOnHookCore(static_cast<int>(wParam)); return 0;
+    case WM_DISPLAYCHANGE: ForgetMonitor(); return 0;
     case WM_DPICHANGED: FollowDpi(hwnd, LOWORD(wParam)); return 0;  // the picker places itself
     case UM_SWITCHTIMER: SetPickerTimer(static_cast<int>(wParam)); return 0;
     case UM_MOVEPICKER: MovePicker(hwnd); return 0;
     case UM_RESIZEPICKER: UpdatePickerSize(hwnd); return 0;
     case UM_CLOSEPICKER: DestroyWindow(hwnd); return 0;
     case HCN_MOUSEMOVE: OnMouseMove(hwnd, lParam); return 0;
-    case HCN_BUTTONUP: OnButtonUp(hwnd, wParam); return 0;
+    case HCN_BUTTONUP:
+      if (EndDragOf(wParam)) AfterDrag(hwnd);
+      return 0;
     case HCN_SHORTCUT: OnShortcut(static_cast<unsigned>(wParam)); return 0;
     case HCN_SHORTCUTUP: OnShortcutUp(wParam); return 0;
     case HCN_ZOOMINPUT: OnZoomInput(hwnd, wParam, lParam); return 0;
@@ -380,8 +255,8 @@ int CreatePicker(HWND parent) {
     result = kPickerNoWindow;  // without it the main thread could not tell a drag from none
   } else {
     PassSettingsToHookCore(0);
-    if (!Attach(pickerWindow)) {
-      Release();
+    if (!AttachHookCore(pickerWindow)) {
+      ReleaseHookCore();
       result = kPickerCoreRefused;
     }
   }
@@ -406,38 +281,8 @@ int CreatePicker(HWND parent) {
   return 0;
 }
 
-void UpdatePickerSize(HWND window) {
-  if (window == nullptr) return;
-  if (!OnPickerThread()) {
-    SendMessageW(window, UM_RESIZEPICKER, 0, 0);
-    return;
-  }
-  int width = pickerWidth;
-  int height = pickerHeight;
-  if (zoomActive && (settings.ZoomType == 0 || settings.ZoomType == 1)) {
-    width = height = ScaleToDpi(ZoomPickerSide(settings.ZoomType, settings.ZoomLevel, settings.ZoomRect), pickerDpi);
-  } else {
-    int textWidth, textHeight, lines;
-    if (MeasureText(window, textWidth, textHeight, lines)) {
-      const PickerSize size = TextPickerSize(textWidth, textHeight, lines, ScaleToDpi(settings.WindowMarginX, pickerDpi),
-                                             ScaleToDpi(settings.WindowMarginY, pickerDpi));
-      width = size.width;
-      height = size.height;
-    }
-  }
-  pickerWidth = width;
-  pickerHeight = height;
-  pickerRect.right = pickerRect.left + width;
-  pickerRect.bottom = pickerRect.top + height;
-  SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void MovePicker(HWND window) {
-  if (window == nullptr) return;
-  if (!OnPickerThread()) {
-    SendMessageW(window, UM_MOVEPICKER, 0, 0);
-    return;
-  }
+  if (window == nullptr || HandedToPickerThread(window, UM_MOVEPICKER, 0, true)) return;
   // Where the cursor cannot be read (a secure desktop), it stays where it was.
   POINT cursor;
   if (!readCursorPos(&cursor)) cursor = cursorPosition;
@@ -454,11 +299,7 @@ void PickerTick() {
 }
 
 void SetPickerTimer(int on) {
-  if (pickerWindow == nullptr) return;
-  if (!OnPickerThread()) {
-    PostMessageW(pickerWindow, UM_SWITCHTIMER, on, 0);
-    return;
-  }
+  if (pickerWindow == nullptr || HandedToPickerThread(pickerWindow, UM_SWITCHTIMER, on, false)) return;
   if (!on) {
     KillTimer(pickerWindow, kRedrawTimer);
     return;
@@ -472,14 +313,9 @@ void SetPickerSuspend(int suspend, int coreAction) {
   if (suspend == pickerSuspended && coreAction == 0) return;
   if (suspend == 0 && coreAction == 0 && __GetVelunCore() == 0) return;  // stays hidden
   pickerSuspended = suspend;
-  if (coreAction != 0 && !OnPickerThread()) {
-    // The hook core's attachment is the picker thread's to keep.
-    SendMessageW(pickerWindow, UM_COREACTION, static_cast<WPARAM>(coreAction), 0);
-  } else if (coreAction > 0) {
-    Attach(pickerWindow);
-  } else if (coreAction < 0) {
-    Release();
-  }
+  // The hook core's attachment is the picker thread's to keep.
+  if (coreAction != 0 && !HandedToPickerThread(pickerWindow, UM_COREACTION, static_cast<WPARAM>(coreAction), true))
+    ActOnHookCore(coreAction);
   __SetVelunSuspend(SuspendMode());
   if (!Suspended() && !pickerLocked) MovePicker(pickerWindow);
   SetPickerTimer(!Suspended());

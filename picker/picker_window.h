@@ -10,7 +10,6 @@ enum CreatePickerStatus { kPickerCoreRefused = -1, kPickerNoWindow = -2 };
 int CreatePicker(HWND parent);
 LRESULT CALLBACK PickerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-void UpdatePickerSize(HWND window);
 void MovePicker(HWND window);
 void PickerTick();
 void SetPickerTimer(int on);
@@ -23,11 +22,6 @@ void OnShortcut(unsigned slot);
 // Attaches the hook core anew if it is meant to be attached: after sleep
 // or a locked session Windows may have dropped its hooks.
 void ReattachHookCore();
-
-// How the picker reads the cursor position: GetCursorPos, or a stand-in in
-// tests. FALSE when it cannot be read; the point is then not to be used.
-using CursorReader = BOOL(WINAPI*)(POINT*);
-extern CursorReader readCursorPos;
 
 // Whether the picker stays hidden whatever else: not wanted, the settings
 // open, or the palette window shown and hiding it.

@@ -4,8 +4,12 @@
 #include <cstring>
 #include <string>
 
+#include <commctrl.h>
+
+#include "core/dialog_bindings.h"
 #include "core/number.h"
 #include "core/text.h"
+#include "keybind/keybind.h"
 #include "resources/wide_text.h"
 #include "settings/settings_state.h"
 
@@ -55,4 +59,35 @@ void InsertRangeLine(HWND list, int at, std::int32_t size) {
   char line[32];
   std::snprintf(line, sizeof line, "%d ピクセル", static_cast<int>(size));
   SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(Widen(line).c_str()));
+}
+
+void ShowBound(const ControlBinding& b, std::int32_t value) {
+  HWND control = PageControl(b.page, b.id);
+  switch (b.kind) {
+    case ControlKind::Number: SetNumber(b.page, b.id, value); break;
+    case ControlKind::Check: SetCheck(b.page, b.id, value); break;
+    case ControlKind::Text: SetWindowTextSjis(control, b.text); break;
+    case ControlKind::Radio:
+      for (std::int32_t v = b.min; v <= b.max; ++v) SetCheck(b.page, b.id + v - b.min, v == value);
+      break;
+    case ControlKind::Trackbar: SendMessageW(control, TBM_SETPOS, TRUE, value); break;
+    case ControlKind::Key: SendMessageW(control, KBM_SETBIND, 0, reinterpret_cast<LPARAM>(b.bind)); break;
+  }
+}
+
+std::int32_t ReadBound(const ControlBinding& b) {
+  HWND control = PageControl(b.page, b.id);
+  switch (b.kind) {
+    case ControlKind::Number: return GetNumber(b.page, b.id, b.size);
+    case ControlKind::Check: return GetCheck(b.page, b.id);
+    case ControlKind::Text: GetText(b.page, b.id, b.text, b.size); return 0;
+    case ControlKind::Radio: {
+      std::int32_t v = b.min;  // none checked reads as the last
+      while (v < b.max && !GetCheck(b.page, b.id + v - b.min)) ++v;
+      return v;
+    }
+    case ControlKind::Trackbar: return static_cast<std::int32_t>(SendMessageW(control, TBM_GETPOS, 0, 0));
+    case ControlKind::Key: SendMessageW(control, KBM_GETBIND, 0, reinterpret_cast<LPARAM>(b.bind)); return 0;
+  }
+  return 0;
 }

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+struct ControlBinding;
+
 void SetNumber(int page, int id, std::int32_t value);
 // The edit's text, read up to limit bytes, as the settings loader converts it.
 std::int32_t GetNumber(int page, int id, int limit);
@@ -21,5 +23,11 @@ bool IsShiftJisText(HWND control);
 // as '?'.
 void ReportNotShiftJis(const char* field);
 void EnableControl(int page, int id, bool on);
+// A bound control shows value (numbers, checks, radio groups, trackbars),
+// or the text or key binding it is bound to.
+void ShowBound(const ControlBinding& b, std::int32_t value);
+// What a bound control holds now: the value, or 0 once its text or key
+// binding is stored where the row points.
+std::int32_t ReadBound(const ControlBinding& b);
 // The range list box line of an entry: "%d ピクセル".
 void InsertRangeLine(HWND list, int at, std::int32_t size);

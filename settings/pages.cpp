@@ -9,6 +9,7 @@
 #include "resources/program_module.h"
 #include "resources/resource.h"
 #include "resources/wide_text.h"
+#include "settings/palette_fields.h"
 #include "settings/settings_fill.h"
 #include "shared/dpi.h"
 

@@ -11,9 +11,11 @@
 #include "core/settings.h"
 #include "picker/hook_link.h"
 #include "picker/picker_state.h"
+#include "picker/picker_size.h"
 #include "picker/picker_window.h"
 #include "resources/wide_text.h"
 #include "settings/page_controls.h"
+#include "settings/palette_fields.h"
 #include "settings/settings_dialog.h"
 #include "settings/settings_fill.h"
 #include "settings/settings_state.h"
@@ -24,16 +26,13 @@ const char kLockRiskText[] =
 
 namespace {
 
-// Every plain control bound to a setting or a text; the palette fields go
-// with StorePaletteFields.
+// Every control bound to a setting, a text or a key binding; the palette
+// fields go with StorePaletteFields.
 void ReadBoundControls() {
   for (const ControlBinding& b : kControlBindings) {
     if (b.paletteField != nullptr) continue;
-    switch (b.kind) {
-      case ControlKind::Number: settings.*b.setting = GetNumber(b.page, b.id, b.size); break;
-      case ControlKind::Check: settings.*b.setting = GetCheck(b.page, b.id); break;
-      case ControlKind::Text: GetText(b.page, b.id, b.text, b.size); break;
-    }
+    const std::int32_t value = ReadBound(b);
+    if (b.setting != nullptr) settings.*b.setting = value;
   }
 }
 
@@ -62,11 +61,6 @@ void ReadRanges() {
   if (!SetRangeList(workRanges.sizes, workRanges.count, workRanges.index)) ReportNoMemory();
 }
 
-void ReadKeyBinds() {
-  for (int slot = 0; slot < kSlotCount; ++slot)
-    SendMessageW(PageControl(kKeyPage, BindControl(slot)), KBM_GETBIND, 0, reinterpret_cast<LPARAM>(&keyBinds[slot]));
-}
-
 void Validate() {
   PaletteHeader headers[kPaletteCount] = {palettes[0].header, palettes[1].header};
   ValidateAppliedSettings(settings, headers);
@@ -87,11 +81,7 @@ void ApplySettings() {
   if (!TextsAreShiftJis()) return;
   ReadBoundControls();
   ReadPalettes();
-  settings.ZoomType = GetCheck(kZoomPage, IDC_ZOOM_AUTO) ? 0 : 1;
-  settings.LayeredLevel =
-      static_cast<std::int32_t>(SendMessageW(PageControl(kLayeredPage, IDC_LAYERED_LEVEL), TBM_GETPOS, 0, 0));
   ReadRanges();
-  ReadKeyBinds();
   Validate();
   CheckLockRisk();
   SaveSettings();

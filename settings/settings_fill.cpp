@@ -13,21 +13,16 @@
 #include "resources/resource.h"
 #include "resources/wide_text.h"
 #include "settings/page_controls.h"
+#include "settings/palette_fields.h"
 #include "settings/settings_state.h"
 
 namespace {
 
-// Every plain control bound to a setting or a text; the palette fields
-// follow the palette chosen in the combo box (LoadPaletteFields).
+// Every control bound to a setting, a text or a key binding; the palette
+// fields follow the palette chosen in the combo box (LoadPaletteFields).
 void FillBoundControls() {
-  for (const ControlBinding& b : kControlBindings) {
-    if (b.paletteField != nullptr) continue;
-    switch (b.kind) {
-      case ControlKind::Number: SetNumber(b.page, b.id, settings.*b.setting); break;
-      case ControlKind::Check: SetCheck(b.page, b.id, settings.*b.setting); break;
-      case ControlKind::Text: SetWindowTextSjis(PageControl(b.page, b.id), b.text); break;
-    }
-  }
+  for (const ControlBinding& b : kControlBindings)
+    if (b.paletteField == nullptr) ShowBound(b, b.setting != nullptr ? static_cast<std::int32_t>(settings.*b.setting) : 0);
 }
 
 void FillPalettePage() {
@@ -37,13 +32,10 @@ void FillPalettePage() {
 }
 
 void FillZoomPage() {
-  SetCheck(kZoomPage, IDC_ZOOM_AUTO, settings.ZoomType == 0);
-  SetCheck(kZoomPage, IDC_ZOOM_FIXED, settings.ZoomType == 1);
   EnableControl(kZoomPage, IDC_ZOOM_RECT, settings.ZoomType == 1);
 }
 
 void FillLayeredPage() {
-  SendMessageW(PageControl(kLayeredPage, IDC_LAYERED_LEVEL), TBM_SETPOS, TRUE, settings.LayeredLevel);
   ShowLayeredPercent();
   if (setLayeredWindowAttributes != nullptr) {
     for (int id : {IDC_LAYERED_LEVEL, IDC_LAYERED_PERCENT, IDC_LAYERED_ON_ZOOM_ONLY})
@@ -64,11 +56,6 @@ void FillRangePage() {
   for (int i = 0; i < workRanges.count; ++i) InsertRangeLine(list, i, workRanges.sizes[i]);
 }
 
-void FillKeyPage() {
-  for (int slot = 0; slot < kSlotCount; ++slot)
-    SendMessageW(PageControl(kKeyPage, BindControl(slot)), KBM_SETBIND, 0, reinterpret_cast<LPARAM>(&keyBinds[slot]));
-}
-
 }  // namespace
 
 void FillSettingsPages() {
@@ -77,38 +64,7 @@ void FillSettingsPages() {
   FillZoomPage();
   FillLayeredPage();
   FillRangePage();
-  FillKeyPage();
   EnableControl(kOtherPage, IDC_REALTIME_LIMITER, settings.RealtimeDraw != 0);
-}
-
-void LoadPaletteFields() {
-  const int i = SendMessageW(PageControl(kPalettePage, IDC_PALETTE_CHOICE), CB_GETCURSEL, 0, 0) == 1 ? 1 : 0;
-  const PaletteHeader& h = workPalettes[i];
-  for (const ControlBinding& b : kControlBindings) {
-    if (b.paletteField == nullptr) continue;
-    if (b.kind == ControlKind::Number) SetNumber(b.page, b.id, h.*b.paletteField);
-    if (b.kind == ControlKind::Check) SetCheck(b.page, b.id, h.*b.paletteField);
-  }
-  EnablePaletteFields();
-  shownPalette = i;
-}
-
-void StorePaletteFields() {
-  PaletteHeader& h = workPalettes[shownPalette];
-  for (const ControlBinding& b : kControlBindings) {
-    if (b.paletteField == nullptr) continue;
-    if (b.kind == ControlKind::Number) h.*b.paletteField = GetNumber(b.page, b.id, b.size);
-    if (b.kind == ControlKind::Check) h.*b.paletteField = GetCheck(b.page, b.id);
-  }
-}
-
-void EnablePaletteFields() {
-  const bool on = GetCheck(kPalettePage, IDC_PALETTE_ENABLED) != 0;
-  for (const ControlBinding& b : kControlBindings) {
-    if (b.paletteField != nullptr && b.kind == ControlKind::Number) EnableControl(b.page, b.id, on);
-  }
-  if (SendMessageW(PageControl(kPalettePage, IDC_PALETTE_CHOICE), CB_GETCURSEL, 0, 0) != kCollectPalette)
-    EnableControl(kPalettePage, IDC_PALETTE_THRESHOLD, false);
 }
 
 void ShowLayeredPercent() {

@@ -19,8 +19,6 @@ extern WorkRanges workRanges;
 
 inline HWND SettingsFrame() { return settingsPages[kPageCount]; }
 inline HWND PageControl(int page, int id) { return GetDlgItem(settingsPages[page], id); }
-// The key page's key-bind control of a slot; its 無効 button follows it.
-inline int BindControl(int slot) { return IDC_BIND_SPUIT + 2 * slot; }
 
 // A copy of the range list could not be made; shown with the frame as
 // owner and the caption "エラー".

@@ -81,22 +81,6 @@ TEST_F(RangeEditTest, WithoutMemoryNothingIsLost) {
   FreeRangeList();
 }
 
-// What a number of the dialog falls back to lies within its limits, and
-// a setting it binds has a default in the settings table to fall back to.
-TEST(ApplyRules, EveryNumberFallsBackInsideItsLimits) {
-  for (const ControlBinding& b : kControlBindings) {
-    if (b.kind != ControlKind::Number) continue;
-    std::int32_t fallback = b.paletteFallback;
-    if (b.setting != nullptr) {
-      bool known = false;
-      for (const SettingDef& d : kSettingsTable) known = known || d.field == b.setting;
-      EXPECT_TRUE(known) << b.id;
-      fallback = DefaultOf(b.setting);
-    }
-    EXPECT_TRUE(fallback >= b.min && fallback <= b.max) << b.id;
-  }
-}
-
 // Apply's range check: only the numbers the dialog's edits set.
 TEST(ApplyRules, OutOfRangeValuesGetTheirDefaults) {
   Settings s{};

@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 #include "core/colour.h"
-#include "core/settings.h"
 #include "memory_canvas.h"
 #include "picker/picker_paint.h"
-#include "picker/picker_state.h"
 #include "test_window.h"
 
 namespace {
@@ -31,28 +28,29 @@ class ScreenDc {
   HDC dc_;
 };
 
+// A side × side view at 100, 100 of colour 0x123456, zoomed 8 times.
+PickerView View(int width, int height) {
+  PickerView view;
+  view.width = width;
+  view.height = height;
+  view.colour = 0x123456;
+  view.marginX = 4;
+  view.marginY = 2;
+  view.zoomBlock = 8;
+  view.cursor = {100, 100};
+  return view;
+}
+
 class PickerPaintTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    settings = Settings{};
-    settings.ZoomLevel = 8;
-    settings.WindowMarginX = 4;
-    settings.WindowMarginY = 2;
-    cursorPosition = {100, 100};
-    pickerColour = 0x123456;
-  }
-  void TearDown() override {
-    settings = Settings{};
-    zoomActive = 0;
-    std::memset(pickerFormat, 0, sizeof pickerFormat);
-  }
   ScreenDc screen;
+  PickerView view = View(65, 65);
 };
 
 TEST_F(PickerPaintTest, ZoomViewMagnifiesAroundTheCursor) {
   PatternWindow pattern(Tiles);
   Canvas canvas(65, 65);
-  ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, 65, 65));
+  ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, view));
   // The cursor's pixel fills 32-39; the block starts 4 pixels up and left.
   for (int x : {32, 35, 39}) EXPECT_EQ(canvas.at(x, 36), Tiles(100, 100)) << x;
   EXPECT_EQ(canvas.at(40, 36), Tiles(101, 100));
@@ -61,8 +59,8 @@ TEST_F(PickerPaintTest, ZoomViewMagnifiesAroundTheCursor) {
   EXPECT_EQ(canvas.at(0, 10), GetSysColor(COLOR_3DLIGHT)) << "frame";
   EXPECT_EQ(canvas.at(64, 10), GetSysColor(COLOR_BTNSHADOW));
 
-  settings.DrawGridOnZoom = 1;
-  ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, 65, 65));
+  view.grid = true;
+  ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, view));
   for (int x : {8, 16, 32, 56})
     EXPECT_EQ(canvas.at(x, 20), GetSysColor(COLOR_BTNSHADOW)) << "a grid line on a pixel's first column, " << x;
   EXPECT_EQ(canvas.at(33, 20), Tiles(100, 98));
@@ -78,9 +76,10 @@ TEST_F(PickerPaintTest, TheCursorsPixelForEachSizeAndLevel) {
   };
   for (const Case& c : {Case{41, 2, 20, 21}, Case{81, 3, 40, 42}, Case{81, 7, 39, 45}, Case{84, 4, 42, 45},
                         Case{65, 8, 32, 39}}) {
-    settings.ZoomLevel = c.level;
+    view = View(c.side, c.side);
+    view.zoomBlock = c.level;
     Canvas canvas(c.side, c.side);
-    ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, c.side, c.side));
+    ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, view));
     const int y = (c.first + c.last) / 2;
     for (int x = c.first; x <= c.last; ++x)
       EXPECT_EQ(canvas.at(x, y), Tiles(100, 100)) << "side " << c.side << " level " << c.level << " x " << x;
@@ -92,8 +91,8 @@ TEST_F(PickerPaintTest, TheCursorsPixelForEachSizeAndLevel) {
 TEST_F(PickerPaintTest, SwatchSpansTheTopEighthOfTheMiddleHalf) {
   PatternWindow pattern(Tiles);
   Canvas canvas(65, 65);
-  settings.ShowColorOnZoom = 1;
-  ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, 65, 65));
+  view.swatch = true;
+  ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, view));
   // x 16-48, y 0-7, outlined in the shadow colour.
   EXPECT_EQ(canvas.at(20, 3), 0x123456u);
   EXPECT_EQ(canvas.at(47, 6), 0x123456u);
@@ -108,8 +107,8 @@ TEST_F(PickerPaintTest, SwatchSpansTheTopEighthOfTheMiddleHalf) {
 TEST_F(PickerPaintTest, ZoomViewDrawsTheArrowAtTheCursor) {
   PatternWindow pattern([](int, int) { return 0x00FF00u; });
   Canvas canvas(65, 65);
-  settings.DrawArrowOnZoom = 1;
-  ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, 65, 65));
+  view.arrow = true;
+  ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, view));
   // The arrow's tip sits on the cursor's pixel; far corners keep the screen.
   EXPECT_NE(canvas.at(35, 35), 0x00FF00u);
   EXPECT_EQ(canvas.at(4, 4), 0x00FF00u);
@@ -124,13 +123,13 @@ TEST_F(PickerPaintTest, NoScreenLeavesTheLastPicture) {
   HBRUSH red = CreateSolidBrush(0x0000FF);
   FillRect(canvas.dc(), &all, red);
   DeleteObject(red);
-  zoomActive = 1;
-  DrawPicker(canvas.dc(), nullptr, 65, 65);
+  view.zoom = true;
+  DrawPicker(canvas.dc(), nullptr, view);
   for (int y = 0; y < 65; y += 8)
     for (int x = 0; x < 65; x += 8) EXPECT_EQ(canvas.at(x, y), 0x0000FFu) << x << "," << y;
   // With one, the zoom view replaces it.
   PatternWindow pattern(Tiles);
-  DrawPicker(canvas.dc(), screen, 65, 65);
+  DrawPicker(canvas.dc(), screen, view);
   EXPECT_EQ(canvas.at(35, 35), Tiles(100, 100));
 }
 
@@ -149,12 +148,13 @@ RECT Extent(const Canvas& canvas, int w, int h, COLORREF c) {
 }
 
 TEST_F(PickerPaintTest, NormalViewIsTheColourWithTextAndFrame) {
-  std::strcpy(pickerFormat, "%rx");
-  pickerColour = 0;
-  pickerTextColour = TextColourFor(0, 428);
-  ASSERT_EQ(pickerTextColour, 0xFFFFFFu) << "black gets white text";
+  view = View(60, 30);
+  view.format = "%rx";
+  view.colour = 0;
+  view.textColour = TextColourFor(0, 428);
+  ASSERT_EQ(view.textColour, 0xFFFFFFu) << "black gets white text";
   Canvas canvas(60, 30);
-  DrawPickerView(canvas.dc(), 60, 30);
+  DrawPickerView(canvas.dc(), view);
   EXPECT_EQ(canvas.at(59, 0), GetSysColor(COLOR_3DLIGHT)) << "top-right corner is light";
   EXPECT_EQ(canvas.at(0, 29), GetSysColor(COLOR_BTNSHADOW)) << "bottom-left corner is dark";
   EXPECT_EQ(canvas.at(50, 25), 0u);
@@ -163,9 +163,8 @@ TEST_F(PickerPaintTest, NormalViewIsTheColourWithTextAndFrame) {
 
   // The text starts at the margins + 1: the same text without margins
   // stands exactly (4, 2) further up and left.
-  settings.WindowMarginX = 0;
-  settings.WindowMarginY = 0;
-  DrawPickerView(canvas.dc(), 60, 30);
+  view.marginX = view.marginY = 0;
+  DrawPickerView(canvas.dc(), view);
   const RECT bare = Extent(canvas, 60, 30, 0xFFFFFF);
   EXPECT_EQ(text.left - bare.left, 4);
   EXPECT_EQ(text.top - bare.top, 2);
@@ -173,14 +172,15 @@ TEST_F(PickerPaintTest, NormalViewIsTheColourWithTextAndFrame) {
 }
 
 TEST_F(PickerPaintTest, TextLinesFollowTheLineBreaks) {
-  std::strcpy(pickerFormat, "%rx\r\n%rx");
-  pickerColour = 0;
-  pickerTextColour = 0xFFFFFF;
+  view = View(60, 40);
+  view.format = "%rx\r\n%rx";
+  view.colour = 0;
+  view.textColour = 0xFFFFFF;
   Canvas canvas(60, 40);
-  DrawPickerView(canvas.dc(), 60, 40);
+  DrawPickerView(canvas.dc(), view);
   const RECT two = Extent(canvas, 60, 40, 0xFFFFFF);
-  std::strcpy(pickerFormat, "%rx");
-  DrawPickerView(canvas.dc(), 60, 40);
+  view.format = "%rx";
+  DrawPickerView(canvas.dc(), view);
   const RECT one = Extent(canvas, 60, 40, 0xFFFFFF);
   EXPECT_EQ(two.left, one.left);
   EXPECT_GT(two.bottom - two.top, 2 * (one.bottom - one.top)) << "a second line below the first";
@@ -195,19 +195,17 @@ namespace {
 // (with and without the arrow), and the rest of the block is the screen.
 TEST_F(PickerPaintTest, TheZoomViewNeverShowsThePickerItself) {
   PatternWindow pattern(Tiles);
-  settings.ZoomLevel = 2;
-  pickerSuspended = 0;
-  pickerRect = {110, 90, 200, 140};  // beside the cursor at 100, 100
+  view = View(81, 81);
+  view.zoomBlock = 2;
+  view.own = {110, 90, 200, 140};  // beside the cursor at 100, 100
   Canvas canvas(81, 81);
-  for (int arrow : {0, 1}) {
-    settings.DrawArrowOnZoom = arrow;
-    ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, 81, 81));
+  for (bool arrow : {false, true}) {
+    view.arrow = arrow;
+    ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, view));
     // The block is 40 × 40 from 80, 80 on, each pixel 2 × 2 from -1, -1.
     EXPECT_EQ(canvas.at(2 * (112 - 80) - 1 + 1, 2 * (95 - 80) - 1 + 1), GetSysColor(COLOR_3DFACE)) << arrow;
     EXPECT_EQ(canvas.at(2 * (105 - 80), 2 * (85 - 80)), Tiles(105, 85)) << arrow;
   }
-  pickerSuspended = -1;
-  pickerRect = {};
 }
 
 }  // namespace

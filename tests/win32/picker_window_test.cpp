@@ -537,7 +537,7 @@ TEST_F(PickerTest, HooksDroppedBehindItsBackComeBack) {
   auto followsTheMouse = [&](int x, int y) {
     for (int i = 0; i < 10; ++i) {
       MoveMouse(x + i, y);
-      if (WaitUntil([&] { return PickerAt(PickerRect(), x + i + 20, y + 10); }, 500)) return true;
+      if (WaitUntil([&] { return PickerAt(PickerRect(), x + i + 20, y + 10); }, 1000)) return true;
     }
     return false;
   };
@@ -545,7 +545,7 @@ TEST_F(PickerTest, HooksDroppedBehindItsBackComeBack) {
   ASSERT_TRUE(followsTheMouse(200, 200));
   __ReleaseVelunCore();
   MoveMouse(400, 300);
-  EXPECT_TRUE(WaitUntil([] { return __GetVelunCore() != 0; }, 4000)) << "the hooks were not attached anew";
+  EXPECT_TRUE(WaitUntil([] { return __GetVelunCore() != 0; }, 10000)) << "the hooks were not attached anew";
   EXPECT_TRUE(followsTheMouse(410, 310)) << "the picker does not follow the mouse again";
 }
 
