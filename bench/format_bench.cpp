@@ -33,6 +33,23 @@ void BM_ExpandEveryNotation(benchmark::State& state) {
 }
 BENCHMARK(BM_ExpandEveryNotation);
 
+// Every specifier of the language once, against a reference colour: the
+// picker's worst case. Then the nearest CSS name alone, its costliest part
+// (148 names by CIEDE2000, most skipped by a lower bound).
+void ExpandWithReference(benchmark::State& state, const char* format) {
+  char out[kFormatBufferSize];
+  FormatInput input = {0x0080FF, 0, 200, 3, 4, 5, 8, true, 0xF0E0D0, true};
+  for (auto _ : state) {
+    input.colour = (input.colour + 0x010203) & 0xFFFFFF;
+    benchmark::DoNotOptimize(ExpandFormat(out, format, input));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK_CAPTURE(ExpandWithReference, EverySpecifier,
+                  "%rr%gg%bb%rx%gx%bx%ro%go%bo%rf%sx%sy%cx%cy%pr%px%zl%%%%rh%gh%bh%rn%gn%bn%rp%gp%bp%hh%hs%hl%vs%vv"
+                  "%kc%km%ky%kk%ll%la%lb%lc%lh%ol%oa%ob%oc%oh%ww%wk%wr%wg%ap%de%cn%cd%hd");
+BENCHMARK_CAPTURE(ExpandWithReference, NearestCssName, "%cn");
+
 void BM_ExpandToTheLimit(benchmark::State& state) {
   char format[kFormatBufferSize] = {};
   for (int i = 0; i + 3 < 259; i += 3) {

@@ -38,7 +38,37 @@ double HexconeHue(double r, double g, double b, double max, double d) {
   return h < 0 ? h + 360 : h;
 }
 
+struct Xyz {
+  double x, y, z;
+};
+// Linear sRGB to XYZ (D65).
+Xyz ToXyz65(double lr, double lg, double lb) {
+  return {0.41239079926595934 * lr + 0.357584339383878 * lg + 0.1804807884018343 * lb,
+          0.21263900587151027 * lr + 0.715168678767756 * lg + 0.07219231536073371 * lb,
+          0.01933081871559182 * lr + 0.11919477979462598 * lg + 0.9505321522496607 * lb};
+}
+
+// CIE Lab's companding of a tristimulus value over its white's.
+double LabF(double t) {
+  constexpr double kEpsilon = 216.0 / 24389.0, kKappa = 24389.0 / 27.0;
+  return t > kEpsilon ? std::cbrt(t) : (kKappa * t + 16) / 116;
+}
+
 }  // namespace
+
+double RelativeLuminance(std::uint32_t colour) {
+  const auto& linear = LinearChannel();
+  return 0.2126 * linear[colour & 0xFF] + 0.7152 * linear[(colour >> 8) & 0xFF] +
+         0.0722 * linear[(colour >> 16) & 0xFF];
+}
+
+Lab ToLab65(std::uint32_t colour) {
+  const auto& linear = LinearChannel();
+  const Xyz c = ToXyz65(linear[colour & 0xFF], linear[(colour >> 8) & 0xFF], linear[(colour >> 16) & 0xFF]);
+  // The white from its chromaticity 0.3127, 0.3290, as CSS Color 4 gives it.
+  const double fx = LabF(c.x / (0.3127 / 0.3290)), fy = LabF(c.y), fz = LabF(c.z / ((1 - 0.3127 - 0.3290) / 0.3290));
+  return {116 * fy - 16, 500 * (fx - fy), 200 * (fy - fz)};
+}
 
 ColourSpaces ToColourSpaces(std::uint32_t colour) {
   const int R = colour & 0xFF, G = (colour >> 8) & 0xFF, B = (colour >> 16) & 0xFF;
@@ -61,18 +91,14 @@ ColourSpaces ToColourSpaces(std::uint32_t colour) {
 
   const auto& linear = LinearChannel();
   const double lr = linear[R], lg = linear[G], lb = linear[B];
-  s.luminance = 0.2126 * lr + 0.7152 * lg + 0.0722 * lb;
+  s.luminance = RelativeLuminance(colour);
 
-  // Linear sRGB to XYZ (D65), adapted to D50 by Bradford (CSS Color 4).
-  const double x65 = 0.41239079926595934 * lr + 0.357584339383878 * lg + 0.1804807884018343 * lb;
-  const double y65 = 0.21263900587151027 * lr + 0.715168678767756 * lg + 0.07219231536073371 * lb;
-  const double z65 = 0.01933081871559182 * lr + 0.11919477979462598 * lg + 0.9505321522496607 * lb;
+  // XYZ (D65) adapted to D50 by Bradford (CSS Color 4).
+  const auto [x65, y65, z65] = ToXyz65(lr, lg, lb);
   const double x = 1.0479298208405488 * x65 + 0.022946793341019088 * y65 - 0.05019222954313557 * z65;
   const double y = 0.029627815688159344 * x65 + 0.990434484573249 * y65 - 0.01707382502938514 * z65;
   const double z = -0.009243058152591178 * x65 + 0.015055144896577895 * y65 + 0.7518742899580008 * z65;
-  constexpr double kEpsilon = 216.0 / 24389.0, kKappa = 24389.0 / 27.0;
-  auto f = [](double t) { return t > kEpsilon ? std::cbrt(t) : (kKappa * t + 16) / 116; };
-  const double fx = f(x / 0.9642956764295677), fy = f(y), fz = f(z / 0.8251046025104602);
+  const double fx = LabF(x / 0.9642956764295677), fy = LabF(y), fz = LabF(z / 0.8251046025104602);
   s.labL = 116 * fy - 16;
   s.labA = grey ? 0 : 500 * (fx - fy);
   s.labB = grey ? 0 : 200 * (fy - fz);

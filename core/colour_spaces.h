@@ -20,6 +20,16 @@ struct ColourSpaces {
 // For a colour laid out 0x00BBGGRR. A grey (R = G = B) has every hue 0.
 ColourSpaces ToColourSpaces(std::uint32_t colour);
 
+// The WCAG 2 relative luminance alone, 0-1.
+double RelativeLuminance(std::uint32_t colour);
+
+// CIE L*a*b* on the D65 white, from sRGB's XYZ with no adaptation: the Lab
+// colour differences are computed on.
+struct Lab {
+  double l, a, b;
+};
+Lab ToLab65(std::uint32_t colour);
+
 // value with decimals digits after the point, rounded to the nearest, halves
 // away from zero; never "-0" or "-0.0". A hue of 360 after rounding is 0
 // when wrapHue is set. Writes at most size bytes with the NUL.

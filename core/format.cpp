@@ -3,7 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/colour_difference.h"
 #include "core/colour_spaces.h"
+#include "core/contrast.h"
+#include "core/css_names.h"
 #include "core/text.h"
 
 namespace {
@@ -24,11 +27,17 @@ class Sample {
     }
     return spaces_;
   }
+  const CssName& Nearest() {
+    if (nearest_.name == nullptr) nearest_ = NearestCssName(in.colour);
+    return nearest_;
+  }
+  double Ratio() const { return WcagRatio(RelativeLuminance(in.colour), RelativeLuminance(in.reference)); }
   const FormatInput& in;
 
  private:
   ColourSpaces spaces_{};
   bool known_ = false;
+  CssName nearest_{};
 };
 
 template <typename T>
@@ -38,6 +47,23 @@ void Write(char* fragment, const char* f, T value) {
 void Decimal(char* fragment, double value, int decimals) { WriteDecimal(fragment, kFragmentBufferSize, value, decimals); }
 void Hue(char* fragment, double degrees, int decimals) {
   WriteDecimal(fragment, kFragmentBufferSize, degrees, decimals, true);
+}
+
+// Whether there is a reference colour to compare with; without one the
+// fragment is left empty.
+bool Compared(char* fragment, const Sample& s) {
+  if (!s.in.hasReference) fragment[0] = '\0';
+  return s.in.hasReference;
+}
+
+const char* GradeText(WcagGrade grade) {
+  switch (grade) {
+    case WcagGrade::AAA: return "AAA";
+    case WcagGrade::AA: return "AA";
+    case WcagGrade::LargeOnly: return "AA大";
+    case WcagGrade::None: break;
+  }
+  return "不可";
 }
 
 using SpecifierWriter = void (*)(char* fragment, Sample& s);
@@ -112,6 +138,25 @@ constexpr Specifier kSpecifiers[] = {
     // WCAG 2 contrast ratio against white and against black.
     {"ww", [](char* f, Sample& s) { Decimal(f, 1.05 / (s.Spaces().luminance + 0.05), 2); }, "21.00"},
     {"wk", [](char* f, Sample& s) { Decimal(f, (s.Spaces().luminance + 0.05) / 0.05, 2); }, "21.00"},
+    // Checks against the reference colour: WCAG 2 contrast and its grade,
+    // APCA Lc with the sample as text on the reference, CIEDE2000.
+    {"wr", [](char* f, Sample& s) { if (Compared(f, s)) Decimal(f, WcagRatioHundredths(s.Ratio()) / 100.0, 2); }, "21.00"},
+    {"wg", [](char* f, Sample& s) { if (Compared(f, s)) Write(f, "%s", GradeText(GradeWcag(s.Ratio()))); },
+     "AA大"},  // wider than 不可 in a proportional font
+    {"ap",
+     [](char* f, Sample& s) {
+       if (Compared(f, s)) Decimal(f, ApcaContrast(ApcaLuminance(s.in.colour), ApcaLuminance(s.in.reference)), 1);
+     },
+     "-108.0"},
+    {"de",
+     [](char* f, Sample& s) {
+       if (Compared(f, s)) Decimal(f, Ciede2000(ToLab65(s.in.colour), ToLab65(s.in.reference)), 2);
+     },
+     "100.00"},
+    // The nearest CSS colour name and its difference need no reference.
+    {"cn", [](char* f, Sample& s) { Write(f, "%s", s.Nearest().name); }, kLongestCssName},
+    {"cd", [](char* f, Sample& s) { Decimal(f, s.Nearest().difference, 2); }, "99.99"},
+    {"hd", [](char* f, Sample& s) { Write(f, "%s", s.in.hdr ? "HDR" : ""); }, "HDR"},
 };
 
 // Measuring mode: the widest value of every input, so that the picker sized

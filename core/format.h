@@ -11,13 +11,17 @@ inline constexpr int kFragmentBufferSize = 32;
 
 // What a format is expanded from: the sampled colour, where the cursor is on
 // the screen and in the window under it, the side of the averaged square and
-// the zoom level.
+// the zoom level; the colour that contrast and difference compare with, if
+// any, and whether the monitor under the cursor shows HDR.
 struct FormatInput {
   std::uint32_t colour = 0;
   int screenX = 0, screenY = 0;
   int clientX = 0, clientY = 0;
   int range = 0;
   int zoomLevel = 0;
+  bool hasReference = false;
+  std::uint32_t reference = 0;
+  bool hdr = false;
 };
 
 // Writes the text of one specifier into fragment (kFragmentBufferSize

@@ -38,7 +38,8 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   $SUDO locale-gen >/dev/null
 fi
 
-# The outside judges from the npm registry (culori, ase-utils, css-tree),
+# The outside judges from the npm registry (culori, apca-w3, color-name,
+# ase-utils, css-tree),
 # in build/reference; Node.js from Debian where the machine has none.
 if ! command -v node >/dev/null 2>&1 || ! command -v npm >/dev/null 2>&1; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q nodejs npm

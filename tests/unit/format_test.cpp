@@ -85,6 +85,22 @@ TEST(ExpandFormat, MeasuringModeUsesWidestValues) {
   EXPECT_EQ(Expand("%px %pr %zl %cx", s, 7), "10201 101 16 9999");
 }
 
+// The checks against the reference colour give nothing without one (as in
+// the separate-value form, which has none); the nearest name needs none, and
+// %hd shows only on an HDR monitor.
+TEST(ExpandFormat, ReferenceColourAndHdr) {
+  const char* format = "[%wr:1 %wg  Lc %ap|%de|%hd|%cn]";
+  FormatInput input;
+  input.colour = 0;
+  char out[kFormatBufferSize] = {};
+  EXPECT_STREQ(ExpandFormat(out, format, input), "[:1   Lc |||black]");
+  EXPECT_STREQ(ExpandFormat(out, format, 0, 0, 0, 0, 0, 1, 8, 0), "[:1   Lc |||black]");
+  input.hasReference = true;
+  input.reference = 0xFFFFFF;
+  input.hdr = true;
+  EXPECT_STREQ(ExpandFormat(out, format, input), "[21.00:1 AAA  Lc 106.0|100.00|HDR|black]");
+}
+
 TEST(ExpandFormat, NullOutputAndNullFormat) {
   EXPECT_EQ(ExpandFormat(nullptr, "x", 0, 0, 0, 0, 0, 1, 8, 0), nullptr);
   char out[kFormatBufferSize] = {'z'};
