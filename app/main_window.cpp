@@ -129,6 +129,7 @@ void OnOpenSettings(WPARAM page) {
 // picker thread or want what only the main window may do, so they post.
 void PostPickerFailed() { PostMessageW(mainWindow, UM_PICKERFAILED, 0, 0); }
 void PostShortcut(unsigned slot) { PostMessageW(mainWindow, UM_RUNSHORTCUT, slot, 0); }
+void PostHdrChanged() { PostMessageW(mainWindow, UM_HDRCHANGED, 0, 0); }
 void PostOpenSettings(int page) { PostMessageW(mainWindow, UM_OPENSETTINGS, static_cast<WPARAM>(page), 0); }
 
 // The palette window runs on the main thread: the picker is switched at once.
@@ -228,6 +229,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case UM_PICKERFAILED: OnPickerFailed(hwnd, wParam); return 0;
     case UM_OPENSETTINGS: OnOpenSettings(wParam); return 0;
     case UM_RUNSHORTCUT: OnRunShortcut(wParam); return 0;
+    case UM_HDRCHANGED: UpdateTrayTip(); return 0;
     case UM_TRAYNOTIFY: OnTrayNotify(hwnd, lParam); return 0;
     case WM_TIMER: OnTimer(hwnd, wParam); return 0;
     case WM_POWERBROADCAST: OnPowerBroadcast(wParam); return TRUE;
@@ -290,7 +292,7 @@ int InitMainWindow(HWND window) {
   // The picker thread makes its window (and, under Wine, its own display
   // connection) while this thread makes the settings tabs, the palette
   // window and the tray icon. It stays suspended until the end of start-up.
-  pickerShell = {PostPickerFailed, PostShortcut};
+  pickerShell = {PostPickerFailed, PostShortcut, PostHdrChanged};
   HoldPaletteHotKey(window);  // before the picker thread hands the bindings to the hook core
   pickerReadyEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   pickerThread = startThread(nullptr, 0, PickerThreadMain, nullptr, 0, &pickerThreadId);

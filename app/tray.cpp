@@ -31,6 +31,11 @@ bool IsWindowsXp() {
          version.dwMinorVersion == 1;
 }
 
+void SetTip() {
+  const char* tip = pickerOnHdr ? "ぬべら (HDR の画面: 色は元より明るく読まれます)" : "ぬべら";
+  lstrcpynW(trayIconData.szTip, Widen(tip).c_str(), ARRAYSIZE(trayIconData.szTip));
+}
+
 void SetIcon(HICON icon) {
   HICON old = trayIconData.hIcon;
   trayIconData.hIcon = icon;
@@ -88,13 +93,18 @@ void AddTrayIcon(HWND owner) {
     trayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     trayIconData.uCallbackMessage = UM_TRAYNOTIFY;
     trayIconData.hIcon = ChooseTrayIcon();
-    lstrcpynW(trayIconData.szTip, Widen("ぬべら").c_str(), ARRAYSIZE(trayIconData.szTip));
+    SetTip();
   }
   if (notifyIcon(NIM_ADD, &trayIconData)) {
     KillTimer(owner, kTrayRetryTimer);
   } else {
     SetTimer(owner, kTrayRetryTimer, kTrayRetryMs, nullptr);
   }
+}
+
+void UpdateTrayTip() {
+  SetTip();
+  notifyIcon(NIM_MODIFY, &trayIconData);
 }
 
 void RemoveTrayIcon() {

@@ -22,6 +22,8 @@ inline constexpr UINT_PTR kTrayRetryTimer = 40921;
 using NotifyIconFn = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAW);
 extern NotifyIconFn notifyIcon;
 void RemoveTrayIcon();
+// "ぬべら", and a word where the screen under the cursor is HDR.
+void UpdateTrayTip();
 // Flips ShowPicker and updates the picker and the tray icon.
 void TogglePickerShown();
 // Flips paletteWanted and shows or hides the palette window by it.

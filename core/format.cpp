@@ -243,3 +243,10 @@ char* ExpandFormat(char* output, const char* format, std::uint32_t colour, int s
   if (measuring) return MeasureFormat(output, format);
   return ExpandFormat(output, format, FormatInput{colour, screenX, screenY, clientX, clientY, range, zoomLevel});
 }
+
+bool FormatUsesReference(const char* format) {
+  for (const char* at = format; at != nullptr && (at = std::strchr(at, '%')) != nullptr; ++at)
+    for (const char* name : {"wr", "wg", "ap", "de"})
+      if (at[1] == name[0] && at[2] == name[1]) return true;
+  return false;
+}

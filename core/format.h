@@ -32,6 +32,8 @@ char* ExpandSpecifier(char* fragment, const FormatInput& input, const char* spec
 // Expands format into output (kFormatBufferSize bytes, zero-filled by the
 // caller). Returns output, or null when output is null.
 char* ExpandFormat(char* output, const char* format, const FormatInput& input);
+// Whether format holds a specifier that compares with the reference colour.
+bool FormatUsesReference(const char* format);
 // The widest text format can produce, for sizing the picker once.
 char* MeasureFormat(char* output, const char* format);
 

@@ -97,11 +97,9 @@ PaletteDecode DecodePalettes(const std::uint8_t* data, std::size_t size) {
 
 void LoadPalettes(DataStore& store) {
   const auto bytes = store.ReadData(kPaletteFileName);
-  if (!bytes) {
-    SetDefaultPalettes();
-    return;
-  }
-  DecodePalettes(bytes->data(), bytes->size());
+  if (!bytes) SetDefaultPalettes();
+  else DecodePalettes(bytes->data(), bytes->size());
+  PublishSpuitReference();
 }
 
 int SavePalettes(DataStore& store) {

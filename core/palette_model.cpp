@@ -6,6 +6,17 @@
 Palette palettes[kPaletteCount] = {};
 
 namespace {
+std::atomic<std::int64_t> spuitReference{-1};
+}  // namespace
+
+std::int64_t SpuitReference() { return spuitReference.load(std::memory_order_relaxed); }
+
+void PublishSpuitReference() {
+  const Palette& p = palettes[kSpuitPalette];
+  spuitReference.store(p.entries != nullptr && p.header.count > 0 ? p.entries[0] : -1, std::memory_order_relaxed);
+}
+
+namespace {
 
 PaletteChangedHandler changedHandler = nullptr;
 
@@ -114,6 +125,7 @@ int AddPaletteColor(std::uint32_t colour, int palette, int moveMode) {
   if (!ValidIndex(palette)) return kNoSuchPalette;
   const int count = Insert(colour, palette, moveMode);
   if (count > 0) Notify(palette, PaletteChange::Added);
+  PublishSpuitReference();
   return count;
 }
 
@@ -122,6 +134,7 @@ int AddPaletteColors(const std::uint32_t* colours, int count, int palette, int m
   int added = 0;
   for (int i = 0; i < count; ++i) added += Insert(colours[i], palette, moveMode) > 0;
   if (added > 0) Notify(palette, PaletteChange::AddedMany);
+  PublishSpuitReference();
   return added;
 }
 
@@ -129,6 +142,7 @@ int ClearPalette(int palette) {
   if (!ValidIndex(palette)) return kNoSuchPalette;
   palettes[palette].header.count = 0;
   Notify(palette, PaletteChange::Cleared);
+  PublishSpuitReference();
   return 0;
 }
 
@@ -153,6 +167,7 @@ void SortPalette(int palette, int kind, int order) {
   Palette& p = palettes[palette];
   if (p.entries == nullptr || p.header.count <= 1) return;
   Quicksort(p.entries, 0, p.header.count - 1, kind, order);
+  PublishSpuitReference();
 }
 
 void ReallocPalettes() {
@@ -174,6 +189,7 @@ void ReallocPalettes() {
     std::free(p.entries);
     p.entries = fresh;
   }
+  PublishSpuitReference();
 }
 
 void ResetPalettes() {
@@ -182,4 +198,5 @@ void ResetPalettes() {
     p.entries = nullptr;
     p.header = PaletteHeader{};
   }
+  PublishSpuitReference();
 }

@@ -2,6 +2,7 @@
 // the colours the cursor passes over. Newest colour first.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 // Six 32-bit fields; also their layout in palette.dat.
@@ -61,6 +62,12 @@ enum SortKind { kSortLuminance = 0, kSortRed = 1, kSortGreen = 2, kSortBlue = 3 
 int SortKey(std::uint32_t colour, int kind);
 // order 0: largest key first; 1: smallest key first.
 void SortPalette(int palette, int kind, int order);
+
+// The spuit palette's newest colour, the reference of the picker's checks,
+// or -1 while it has none. The palettes belong to the main thread; this is
+// published whole after each change for the picker thread to read.
+std::int64_t SpuitReference();
+void PublishSpuitReference();
 
 // Brings both entry arrays in line with their headers.
 void ReallocPalettes();

@@ -73,6 +73,32 @@ void DrawGrid(HDC dc, int width, int height, const ZoomBlock& b, int level, HPEN
   SelectObject(dc, old);
 }
 
+// What the checks compare with, between the text and the right frame.
+void DrawReference(HDC dc, const PickerView& view, int left, HPEN shadow) {
+  RECT strip = {left, 1, view.width - 1, view.height - 1};
+  HBRUSH brush = CreateSolidBrush(view.input.reference);
+  FillRect(dc, &strip, brush);
+  DeleteObject(brush);
+  HGDIOBJ old = SelectObject(dc, shadow);
+  MoveToEx(dc, left - 1, 1, nullptr);
+  LineTo(dc, left - 1, view.height - 1);
+  SelectObject(dc, old);
+}
+
+// An orange corner: the values of an HDR screen may be lighter than the
+// source's.
+void DrawHdrMark(HDC dc, const PickerView& view) {
+  const int side = view.height / 5 > 4 ? view.height / 5 : 4;
+  const POINT corner[3] = {{1, 1}, {1 + side, 1}, {1, 1 + side}};
+  HBRUSH brush = CreateSolidBrush(kHdrMarkColour);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+  Polygon(dc, corner, 3);
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBrush);
+  DeleteObject(brush);
+}
+
 }  // namespace
 
 bool DrawZoomView(HDC dc, HDC screen, const PickerView& view) {
@@ -126,8 +152,11 @@ void DrawPickerView(HDC dc, const PickerView& view) {
 
   char text[kFormatBufferSize] = {};
   ExpandFormat(text, view.format, view.input);
-  RECT textRect = {view.marginX + 1, view.marginY + 1, width - view.marginX - 1, height - view.marginY - 1};
+  const int textRight = width - view.referenceWidth;
+  RECT textRect = {view.marginX + 1, view.marginY + 1, textRight - view.marginX - 1, height - view.marginY - 1};
   DrawTextW(dc, Widen(text).c_str(), -1, &textRect, 0);
+
+  if (view.referenceWidth > 0 && view.input.hasReference) DrawReference(dc, view, textRight, shadow);
 
   SelectObject(dc, oldFont);
   SelectObject(dc, oldBrush);
@@ -147,6 +176,7 @@ void DrawPicker(HDC target, HDC screen, const PickerView& view) {
       drawn = DrawZoomView(memory, screen, view);
     else
       DrawPickerView(memory, view);
+    if (drawn && view.hdrMark) DrawHdrMark(memory, view);
     // An undrawn bitmap is never shown: the window keeps its last picture.
     if (drawn) BitBlt(target, 0, 0, width, height, memory, 0, 0, SRCCOPY);
     SelectObject(memory, old);

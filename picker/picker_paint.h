@@ -6,6 +6,9 @@
 
 #include "picker/picker_view.h"
 
+// The HDR mark's colour: orange.
+inline constexpr COLORREF kHdrMarkColour = RGB(255, 128, 0);
+
 // WM_PAINT, at the window's size.
 void PaintPicker(HWND window, const PickerView& view);
 // The whole picker drawn now, without waiting for WM_PAINT: under Wine the

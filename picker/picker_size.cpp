@@ -7,6 +7,7 @@
 #include "core/format.h"
 #include "core/picker_geometry.h"
 #include "core/settings.h"
+#include "picker/monitor_hdr.h"
 #include "picker/picker_state.h"
 #include "picker/picker_view.h"
 #include "resources/wide_text.h"
@@ -50,8 +51,10 @@ MonitorArea MonitorUnder(POINT at, int& dpi) {
     return knownMonitor;
   MONITORINFO info = {};
   info.cbSize = sizeof info;
-  if (!GetMonitorInfoW(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &info))
-    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  HMONITOR handle = MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST);
+  if (!GetMonitorInfoW(handle, &info)) return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const int hdr = MonitorShowsHdr(handle) ? 1 : 0;
+  if (pickerOnHdr.exchange(hdr) != hdr && pickerShell.hdrChanged != nullptr) pickerShell.hdrChanged();
   knownMonitor = {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
   dpi = knownMonitorDpi = MonitorDpiAt(at);
   knownMonitorValid = true;
@@ -81,7 +84,7 @@ void UpdatePickerSize(HWND window) {
     if (MeasureText(window, textWidth, textHeight, lines)) {
       const PickerView view = PickerViewNow();  // the margins as the paint has them
       const PickerSize size = TextPickerSize(textWidth, textHeight, lines, view.marginX, view.marginY);
-      width = size.width;
+      width = size.width + view.referenceWidth;
       height = size.height;
     }
   }

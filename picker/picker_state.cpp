@@ -1,6 +1,7 @@
 #include "picker/picker_state.h"
 
 #include "core/dpi_scale.h"
+#include "core/palette_model.h"
 #include "core/settings.h"
 
 HWND pickerWindow = nullptr;
@@ -34,9 +35,12 @@ CursorReader readCursorPos = GetCursorPos;
 
 int CurrentRange() { return currentRangeSize; }
 
+std::atomic<int> pickerOnHdr{0};
+
 FormatInput SampleInput(std::uint32_t colour) {
+  const std::int64_t reference = SpuitReference();
   return {colour, cursorPosition.x, cursorPosition.y, clientPosition.x, clientPosition.y, CurrentRange(),
-          settings.ZoomLevel};
+          settings.ZoomLevel, reference >= 0, static_cast<std::uint32_t>(reference & 0xFFFFFF), pickerOnHdr != 0};
 }
 
 bool Suspended() { return pickerSuspended != 0; }

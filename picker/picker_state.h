@@ -25,6 +25,9 @@ extern POINT cursorPosition;  // screen
 extern POINT clientPosition;  // in the window under the cursor
 extern int pickerWidth;
 extern int pickerHeight;
+// Whether the monitor under the cursor shows HDR (advanced colour): screen
+// reads there are lighter than the source. Picker thread writes.
+extern std::atomic<int> pickerOnHdr;
 // The DPI of the monitor the picker is on and its font, made for that DPI.
 // Picker thread; the margins and the zoom view's sizes scale by it.
 extern int pickerDpi;
@@ -68,13 +71,15 @@ extern SetLayeredWindowAttributesFn setLayeredWindowAttributes;
 struct PickerShell {
   void (*pickerFailed)();              // the picker could not be created
   void (*runShortcut)(unsigned slot);  // the palette and show-picker shortcuts
+  void (*hdrChanged)();                // pickerOnHdr changed: the tray tip says so
 };
 extern PickerShell pickerShell;
 
 // The side of the square that is averaged: the current range entry.
 int CurrentRange();
 // What the picker's and the spuit's formats expand: colour with the last
-// sample's place, the current range and the zoom level.
+// sample's place, the current range, the zoom level, the reference colour
+// (the spuit palette's newest) and whether the screen is HDR.
 FormatInput SampleInput(std::uint32_t colour);
 bool Suspended();
 bool OnPickerThread();

@@ -22,5 +22,7 @@ PickerView PickerViewNow() {
   view.grid = settings.DrawGridOnZoom != 0;
   view.swatch = settings.ShowColorOnZoom != 0;
   if (const RECT* own = PickerPixels()) view.own = *own;
+  if (FormatUsesReference(pickerFormat)) view.referenceWidth = ScaleToDpi(kReferenceStrip, pickerDpi);
+  view.hdrMark = view.input.hdr;
   return view;
 }

@@ -22,7 +22,16 @@ struct PickerView {
   POINT cursor = {};  // the zoom view's centre
   bool arrow = false, grid = false, swatch = false;
   RECT own = {};  // the picker's own pixels as screen reads see them, or empty
+  // The reference colour's strip at the normal view's right edge (0: none),
+  // drawn while there is a reference.
+  int referenceWidth = 0;
+  // The screen is HDR: a mark says its values may be lighter than the source.
+  bool hdrMark = false;
 };
+
+// The strip's width at 100 %, kept by the picker's size whenever its format
+// compares with the reference.
+inline constexpr int kReferenceStrip = 6;
 
 // The picker's state now, without the size: the paint takes the window's.
 PickerView PickerViewNow();

@@ -99,6 +99,8 @@ TEST(ExpandFormat, ReferenceColourAndHdr) {
   input.reference = 0xFFFFFF;
   input.hdr = true;
   EXPECT_STREQ(ExpandFormat(out, format, input), "[21.00:1 AAA  Lc 106.0|100.00|HDR|black]");
+  for (const char* uses : {"%wr", "x%wg", "%ap", "a %de"}) EXPECT_TRUE(FormatUsesReference(uses)) << uses;
+  for (const char* not_ : {"%cn %cd %hd %ww", "%w", "wr", ""}) EXPECT_FALSE(FormatUsesReference(not_)) << not_;
 }
 
 TEST(ExpandFormat, NullOutputAndNullFormat) {

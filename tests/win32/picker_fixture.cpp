@@ -19,6 +19,12 @@ std::atomic<unsigned> PickerFixture::lastShortcut{0};
 
 void PickerFixture::SetUp() {
   ReleaseEverything();
+  // SendInput moves Wine's cursor alone, SetCursorPos also the X pointer,
+  // and Wine may take the cursor back to that pointer when a window moves
+  // under it. An earlier test's SetCursorPos leaves the pointer where this
+  // test's picker may go: it goes back to the middle, where the X server
+  // starts it.
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
   appInstance = GetModuleHandleA(nullptr);
   MemoryStore none;
   LoadSettingsFrom(none);  // every default
@@ -28,7 +34,8 @@ void PickerFixture::SetUp() {
                  [](unsigned slot) {
                    lastShortcut = slot;
                    ++shortcutCount;
-                 }};
+                 },
+                 nullptr};
 }
 
 void PickerFixture::StartPicker() {

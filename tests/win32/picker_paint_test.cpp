@@ -208,4 +208,24 @@ TEST_F(PickerPaintTest, TheZoomViewNeverShowsThePickerItself) {
   }
 }
 
+// The colour the checks compare with stands in a strip at the right edge
+// while there is one, and an HDR screen gets an orange corner.
+TEST_F(PickerPaintTest, TheReferenceStripAndTheHdrMark) {
+  struct Case {
+    bool reference, hdr;
+  };
+  for (const Case& c : {Case{false, false}, Case{true, false}, Case{false, true}}) {
+    view = View(60, 30);
+    view.referenceWidth = 6;
+    view.input.hasReference = c.reference;
+    view.input.reference = 0x00FF00;
+    view.hdrMark = c.hdr;
+    Canvas canvas(60, 30);
+    DrawPicker(canvas.dc(), nullptr, view);
+    EXPECT_EQ(canvas.at(56, 15), c.reference ? 0x00FF00u : 0x123456u) << c.reference;
+    EXPECT_EQ(canvas.at(53, 15), c.reference ? GetSysColor(COLOR_BTNSHADOW) : 0x123456u) << c.reference;
+    EXPECT_EQ(canvas.at(2, 2), c.hdr ? kHdrMarkColour : 0x123456u) << c.hdr;
+  }
+}
+
 }  // namespace
