@@ -81,8 +81,9 @@ const std::array<NameLab, kCount>& NameLabs() {
 
 }  // namespace
 
-CssName NearestCssName(std::uint32_t colour) {
-  const Lab s = ToLab65(colour & 0xFFFFFF);
+CssName NearestCssName(std::uint32_t colour) { return NearestCssName(ToLab65(colour & 0xFFFFFF)); }
+
+CssName NearestCssName(const Lab& s) {
   const double chroma = std::sqrt(s.a * s.a + s.b * s.b);
   const auto& labs = NameLabs();
   // The nearest by plain Lab distance first: usually the answer or close

@@ -11,6 +11,9 @@ struct CssName {
 // The name nearest colour (0x00BBGGRR) by CIEDE2000; of names equally
 // near, the first in alphabetical order.
 CssName NearestCssName(std::uint32_t colour);
+// The same for a colour already in Lab (D65).
+struct Lab;
+CssName NearestCssName(const Lab& lab);
 // The same by weighing every name, the plain way the bounds of the first
 // must agree with: for checking and measuring it.
 CssName NearestCssNameByEveryName(std::uint32_t colour);

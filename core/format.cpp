@@ -1,7 +1,9 @@
 #include "core/format.h"
 
-#include <cstdio>
+#include <array>
+#include <cstdint>
 #include <cstring>
+#include <iterator>
 
 #include "core/colour_difference.h"
 #include "core/colour_spaces.h"
@@ -28,21 +30,57 @@ class Sample {
     return spaces_;
   }
   const CssName& Nearest() {
-    if (nearest_.name == nullptr) nearest_ = NearestCssName(in.colour);
+    if (nearest_.name == nullptr) nearest_ = NearestCssName(Lab65());
     return nearest_;
   }
-  double Ratio() const { return WcagRatio(RelativeLuminance(in.colour), RelativeLuminance(in.reference)); }
+  // The colour in Lab (D65), which the difference and the name both need.
+  const Lab& Lab65() {
+    if (!labKnown_) {
+      lab_ = ToLab65(in.colour);
+      labKnown_ = true;
+    }
+    return lab_;
+  }
+  double Ratio() {
+    if (ratio_ < 0) ratio_ = WcagRatio(RelativeLuminance(in.colour), RelativeLuminance(in.reference));
+    return ratio_;
+  }
   const FormatInput& in;
 
  private:
   ColourSpaces spaces_{};
   bool known_ = false;
   CssName nearest_{};
+  Lab lab_{};
+  bool labKnown_ = false;
+  double ratio_ = -1;
 };
 
-template <typename T>
-void Write(char* fragment, const char* f, T value) {
-  std::snprintf(fragment, kFragmentBufferSize, f, value);
+// Fragments are written by hand: a formatted print costs more than all the
+// rest of most specifiers.
+void Text(char* fragment, const char* text) {
+  int n = 0;
+  while (text[n] != '\0' && n < kFragmentBufferSize - 1) {
+    fragment[n] = text[n];
+    ++n;
+  }
+  fragment[n] = '\0';
+}
+
+// value in base 8, 10 or 16 (lower or upper case), at least width digits.
+void Number(char* fragment, long long value, int base = 10, int width = 1, bool upper = true) {
+  const char* digits = upper ? "0123456789ABCDEF" : "0123456789abcdef";
+  char reversed[24];
+  int n = 0;
+  unsigned long long u = value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+  do {
+    reversed[n++] = digits[u % static_cast<unsigned>(base)];
+    u /= static_cast<unsigned>(base);
+  } while (u != 0 || n < width);
+  int w = 0;
+  if (value < 0) fragment[w++] = '-';
+  while (n > 0) fragment[w++] = reversed[--n];
+  fragment[w] = '\0';
 }
 void Decimal(char* fragment, double value, int decimals) { WriteDecimal(fragment, kFragmentBufferSize, value, decimals); }
 void Hue(char* fragment, double degrees, int decimals) {
@@ -76,37 +114,37 @@ struct Specifier {
 
 // Matched in this order, case-sensitively.
 constexpr Specifier kSpecifiers[] = {
-    {"rr", [](char* f, Sample& s) { Write(f, "%u", Red(s.in.colour)); }, nullptr},
-    {"gg", [](char* f, Sample& s) { Write(f, "%u", Green(s.in.colour)); }, nullptr},
-    {"bb", [](char* f, Sample& s) { Write(f, "%u", Blue(s.in.colour)); }, nullptr},
-    {"rx", [](char* f, Sample& s) { Write(f, "%02X", Red(s.in.colour)); }, nullptr},
-    {"gx", [](char* f, Sample& s) { Write(f, "%02X", Green(s.in.colour)); }, nullptr},
-    {"bx", [](char* f, Sample& s) { Write(f, "%02X", Blue(s.in.colour)); }, nullptr},
-    {"ro", [](char* f, Sample& s) { Write(f, "%o", Red(s.in.colour)); }, nullptr},
-    {"go", [](char* f, Sample& s) { Write(f, "%o", Green(s.in.colour)); }, nullptr},
-    {"bo", [](char* f, Sample& s) { Write(f, "%o", Blue(s.in.colour)); }, nullptr},
-    {"sx", [](char* f, Sample& s) { Write(f, "%d", s.in.screenX); }, nullptr},
-    {"sy", [](char* f, Sample& s) { Write(f, "%d", s.in.screenY); }, nullptr},
-    {"cx", [](char* f, Sample& s) { Write(f, "%d", s.in.clientX); }, nullptr},
-    {"cy", [](char* f, Sample& s) { Write(f, "%d", s.in.clientY); }, nullptr},
-    {"pr", [](char* f, Sample& s) { Write(f, "%d", s.in.range); }, nullptr},
+    {"rr", [](char* f, Sample& s) { Number(f, Red(s.in.colour)); }, nullptr},
+    {"gg", [](char* f, Sample& s) { Number(f, Green(s.in.colour)); }, nullptr},
+    {"bb", [](char* f, Sample& s) { Number(f, Blue(s.in.colour)); }, nullptr},
+    {"rx", [](char* f, Sample& s) { Number(f, Red(s.in.colour), 16, 2); }, nullptr},
+    {"gx", [](char* f, Sample& s) { Number(f, Green(s.in.colour), 16, 2); }, nullptr},
+    {"bx", [](char* f, Sample& s) { Number(f, Blue(s.in.colour), 16, 2); }, nullptr},
+    {"ro", [](char* f, Sample& s) { Number(f, Red(s.in.colour), 8); }, nullptr},
+    {"go", [](char* f, Sample& s) { Number(f, Green(s.in.colour), 8); }, nullptr},
+    {"bo", [](char* f, Sample& s) { Number(f, Blue(s.in.colour), 8); }, nullptr},
+    {"sx", [](char* f, Sample& s) { Number(f, s.in.screenX); }, nullptr},
+    {"sy", [](char* f, Sample& s) { Number(f, s.in.screenY); }, nullptr},
+    {"cx", [](char* f, Sample& s) { Number(f, s.in.clientX); }, nullptr},
+    {"cy", [](char* f, Sample& s) { Number(f, s.in.clientY); }, nullptr},
+    {"pr", [](char* f, Sample& s) { Number(f, s.in.range); }, nullptr},
     // A range from a hand-edited file can be huge: wrap as 32-bit arithmetic
     // does instead of overflowing a signed int.
     {"px",
      [](char* f, Sample& s) {
        const auto r = static_cast<std::uint32_t>(s.in.range);
-       Write(f, "%d", static_cast<std::int32_t>(r * r));
+       Number(f, static_cast<std::int32_t>(r * r));
      },
      nullptr},
-    {"zl", [](char* f, Sample& s) { Write(f, "%d", s.in.zoomLevel); }, nullptr},
-    {"rf", [](char* f, Sample& s) { Write(f, "%u", static_cast<unsigned>(s.in.colour)); }, nullptr},
-    {"%%", [](char* f, Sample&) { Write(f, "%s", "%"); }, nullptr},
+    {"zl", [](char* f, Sample& s) { Number(f, s.in.zoomLevel); }, nullptr},
+    {"rf", [](char* f, Sample& s) { Number(f, static_cast<unsigned>(s.in.colour)); }, nullptr},
+    {"%%", [](char* f, Sample&) { Text(f, "%"); }, nullptr},
 
     // The notations designers paste. Channels in lower-case hexadecimal, as
     // fractions and as percentages.
-    {"rh", [](char* f, Sample& s) { Write(f, "%02x", Red(s.in.colour)); }, "ff"},
-    {"gh", [](char* f, Sample& s) { Write(f, "%02x", Green(s.in.colour)); }, "ff"},
-    {"bh", [](char* f, Sample& s) { Write(f, "%02x", Blue(s.in.colour)); }, "ff"},
+    {"rh", [](char* f, Sample& s) { Number(f, Red(s.in.colour), 16, 2, false); }, "ff"},
+    {"gh", [](char* f, Sample& s) { Number(f, Green(s.in.colour), 16, 2, false); }, "ff"},
+    {"bh", [](char* f, Sample& s) { Number(f, Blue(s.in.colour), 16, 2, false); }, "ff"},
     {"rn", [](char* f, Sample& s) { Decimal(f, Red(s.in.colour) / 255.0, 3); }, "1.000"},
     {"gn", [](char* f, Sample& s) { Decimal(f, Green(s.in.colour) / 255.0, 3); }, "1.000"},
     {"bn", [](char* f, Sample& s) { Decimal(f, Blue(s.in.colour) / 255.0, 3); }, "1.000"},
@@ -141,7 +179,7 @@ constexpr Specifier kSpecifiers[] = {
     // Checks against the reference colour: WCAG 2 contrast and its grade,
     // APCA Lc with the sample as text on the reference, CIEDE2000.
     {"wr", [](char* f, Sample& s) { if (Compared(f, s)) Decimal(f, WcagRatioHundredths(s.Ratio()) / 100.0, 2); }, "21.00"},
-    {"wg", [](char* f, Sample& s) { if (Compared(f, s)) Write(f, "%s", GradeText(GradeWcag(s.Ratio()))); },
+    {"wg", [](char* f, Sample& s) { if (Compared(f, s)) Text(f, GradeText(GradeWcag(s.Ratio()))); },
      "AA大"},  // wider than 不可 in a proportional font
     {"ap",
      [](char* f, Sample& s) {
@@ -150,13 +188,13 @@ constexpr Specifier kSpecifiers[] = {
      "-108.0"},
     {"de",
      [](char* f, Sample& s) {
-       if (Compared(f, s)) Decimal(f, Ciede2000(ToLab65(s.in.colour), ToLab65(s.in.reference)), 2);
+       if (Compared(f, s)) Decimal(f, Ciede2000(s.Lab65(), ToLab65(s.in.reference)), 2);
      },
      "100.00"},
     // The nearest CSS colour name and its difference need no reference.
-    {"cn", [](char* f, Sample& s) { Write(f, "%s", s.Nearest().name); }, kLongestCssName},
+    {"cn", [](char* f, Sample& s) { Text(f, s.Nearest().name); }, kLongestCssName},
     {"cd", [](char* f, Sample& s) { Decimal(f, s.Nearest().difference, 2); }, "99.99"},
-    {"hd", [](char* f, Sample& s) { Write(f, "%s", s.in.hdr ? "HDR" : ""); }, "HDR"},
+    {"hd", [](char* f, Sample& s) { Text(f, s.in.hdr ? "HDR" : ""); }, "HDR"},
 };
 
 // Measuring mode: the widest value of every input, so that the picker sized
@@ -164,16 +202,29 @@ constexpr Specifier kSpecifiers[] = {
 // their widest texts themselves.
 constexpr FormatInput kMeasuringInput = {0xFFFFFF, 9999, 9999, 9999, 9999, 101, 16};
 
+// The first row of each name, found in one step: the picker expands its
+// text at every move.
+const Specifier* FindSpecifier(char first, char second) {
+  static const std::array<std::int8_t, 128 * 128> rows = [] {
+    std::array<std::int8_t, 128 * 128> index;
+    index.fill(-1);
+    for (int i = static_cast<int>(std::size(kSpecifiers)) - 1; i >= 0; --i)
+      index[kSpecifiers[i].name[0] * 128 + kSpecifiers[i].name[1]] = static_cast<std::int8_t>(i);
+    return index;
+  }();
+  const auto a = static_cast<unsigned char>(first), b = static_cast<unsigned char>(second);
+  if (a >= 128 || b >= 128 || rows[a * 128 + b] < 0) return nullptr;
+  return &kSpecifiers[rows[a * 128 + b]];
+}
+
 char* ExpandOne(char* fragment, Sample& sample, const char* specifier, bool measuring) {
   if (fragment == nullptr || specifier == nullptr) return nullptr;
-  if (std::strlen(specifier) != 3 || specifier[0] != '%') return nullptr;
-  for (const Specifier& s : kSpecifiers)
-    if (s.name[0] == specifier[1] && s.name[1] == specifier[2]) {
-      if (measuring && s.widest != nullptr) Write(fragment, "%s", s.widest);
-      else s.write(fragment, sample);
-      return fragment;
-    }
-  return nullptr;
+  if (specifier[0] != '%' || specifier[1] == '\0' || specifier[2] == '\0' || specifier[3] != '\0') return nullptr;
+  const Specifier* s = FindSpecifier(specifier[1], specifier[2]);
+  if (s == nullptr) return nullptr;
+  if (measuring && s->widest != nullptr) Text(fragment, s->widest);
+  else s->write(fragment, sample);
+  return fragment;
 }
 
 char* Expand(char* output, const char* format, const FormatInput& input, bool measuring) {
@@ -195,7 +246,8 @@ char* Expand(char* output, const char* format, const FormatInput& input, bool me
       }
       char fragment[kFragmentBufferSize];
       if (k == 3 && ExpandOne(fragment, sample, specifier, measuring) != nullptr) {
-        const int m = static_cast<int>(std::strlen(fragment));
+        int m = 0;
+        while (fragment[m] != '\0') ++m;
         if (n + m > kLimit) break;
         std::memcpy(output + n, fragment, m);
         n += m;
