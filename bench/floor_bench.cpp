@@ -14,6 +14,8 @@
 
 #include "common/process_windows.h"
 #include "core/data_files.h"
+#include "core/palette_dat.h"
+#include "core/palette_model.h"
 #include "hookcore/hook_messages.h"
 #include "resources/resource.h"
 #include "timing.h"
@@ -160,19 +162,32 @@ void SendMoves(HWND target, HWND other, int block, std::vector<double>& times) {
   }
 }
 
-void CompareMoves() {
-  // Two ranges to choose from, as the tray menu offers them.
-  const std::int32_t ranges[] = {1, 101};
-  const Bytes encoded = EncodeRangeList(ranges, 2, 0);
-  HANDLE file = CreateFileA(kRangeFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+void WriteOrExit(const char* name, const std::vector<std::uint8_t>& bytes) {
+  HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;
   const bool wrote = file != INVALID_HANDLE_VALUE &&
-                     WriteFile(file, encoded.data(), static_cast<DWORD>(encoded.size()), &written, nullptr) &&
-                     written == encoded.size();
+                     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                     written == bytes.size();
   if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
   if (!wrote) {
-    std::printf("could not write %s\n", kRangeFile);
+    std::printf("could not write %s\n", name);
     std::exit(1);
+  }
+}
+
+// With contrast, the picker shows the check of a text against a background
+// (a spuited colour in the palette); else its default text.
+void CompareMoves(bool contrast) {
+  // Two ranges to choose from, as the tray menu offers them.
+  const std::int32_t ranges[] = {1, 101};
+  WriteOrExit(kRangeFile, EncodeRangeList(ranges, 2, 0));
+  if (contrast) {
+    const char format[] = "%wr:1 %wg  Lc %ap";
+    WriteOrExit("pickfmt.dat", std::vector<std::uint8_t>(format, format + sizeof format - 1));
+    SetDefaultPalettes();
+    ReallocPalettes();
+    AddPaletteColor(0xF0E0D0, kSpuitPalette, 0);
+    WriteOrExit("palette.dat", EncodePalettes());
   }
 
   Running velun = Start("velun.exe");
@@ -189,8 +204,9 @@ void CompareMoves() {
     std::printf("the picker or the move floor has no window\n");
     std::exit(1);
   }
-  std::printf("move report to moved and repainted window, %ld x %ld, median of %d (ms)\n",
-              rect.right - rect.left, rect.bottom - rect.top, kMoveBlocks * (kMoveBlock - 5));
+  std::printf("move report to moved and repainted window, %s, %ld x %ld, median of %d (ms)\n",
+              contrast ? "contrast format" : "default format", rect.right - rect.left, rect.bottom - rect.top,
+              kMoveBlocks * (kMoveBlock - 5));
   const double goals[] = {1.25, 1.5};
   for (int r = 0; r < 2; ++r) {
     SendMessageA(main, WM_COMMAND, CMD_RANGE_FIRST + r, 0);
@@ -208,7 +224,7 @@ void CompareMoves() {
   CloseHandle(floor.process.hThread);
   CloseHandle(floor.process.hProcess);
   Stop(velun, kVelunClass);
-  DeleteFileA(kRangeFile);
+  for (const char* name : {kRangeFile, "pickfmt.dat", "palette.dat"}) DeleteFileA(name);
 }
 
 // One start of PROGRAM with Wine's trace of what it loads and prints, the
@@ -230,6 +246,7 @@ int main(int argc, char** argv) {
   if (argc > 2 && lstrcmpA(argv[1], "--trace") == 0) return Trace(argv[2]);
   const int starts = argc > 1 ? std::atoi(argv[1]) : 7;
   CompareStarts(starts > 0 ? starts : 7);
-  CompareMoves();
+  CompareMoves(false);
+  CompareMoves(true);
   return 0;
 }
