@@ -1,5 +1,8 @@
-// Loads the files a monkey run saved, as velun does, and checks what the
-// fuzz targets check after a load. Non-zero when one fails.
+// Loads the files a monkey run saved, as velun does, checks what the fuzz
+// targets check after a load, and saves them again in memory: what velun
+// wrote at its exit must be byte for byte what a save of what it loads
+// writes, or a file was cut or damaged (a cut file loads as less, and its
+// save writes more). Non-zero when one fails.
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -7,6 +10,7 @@
 #include <sstream>
 
 #include "core/ini_text.h"
+#include "core/settings_file.h"
 #include "fuzz/invariants.h"
 
 namespace {
@@ -31,6 +35,14 @@ class DirStore : public DataStore {
     written_[name] = bytes;
     return true;
   }
+  // A name whose saved bytes differ from the file's, or null.
+  const char* Differing() const {
+    const auto ini = Slurp(dir_ + "/velun.ini");
+    if (!ini || std::string(ini->begin(), ini->end()) != ini_.text()) return "velun.ini";
+    for (const auto& [name, bytes] : written_)
+      if (Slurp(dir_ + "/" + name) != bytes) return name.c_str();
+    return nullptr;
+  }
 
  private:
   std::string dir_;
@@ -49,7 +61,8 @@ int main(int argc, char** argv) {
   DirStore store(argv[1]);
   LoadSettingsFrom(store);
   fuzz::RequireLoaded();  // aborts on a broken invariant
-  fuzz::RequireSaveLoadsBack(store);
-  std::printf("files load\n");
+  if (!SaveSettingsTo(store, nullptr)) return std::printf("no save\n"), 1;
+  if (const char* name = store.Differing()) return std::printf("%s is not what a save of its load writes\n", name), 1;
+  std::printf("files load and save back\n");
   return 0;
 }
