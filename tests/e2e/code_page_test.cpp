@@ -13,6 +13,7 @@
 
 #include "input.h"
 #include "resources/resource.h"
+#include "resources/wide_text.h"
 #include "screen_capture.h"
 #include "test_window.h"
 #include "velun_process.h"
@@ -27,12 +28,6 @@ struct CodePage {
 const CodePage kCodePages[] = {{932, "velun.exe", ""}, {1252, "velun.exe", "en_US.UTF-8"},
                                {65001, "velun_utf8.exe", ""}};
 const char* const kFiles[] = {"velun.ini", "pickfmt.dat", "range.dat", "keycfg.dat", "palette.dat"};
-
-std::wstring FromSjis(const std::string& text) {
-  wchar_t wide[512] = {};
-  MultiByteToWideChar(932, 0, text.c_str(), -1, wide, 512);
-  return wide;
-}
 
 // The text of control id on whichever page of the settings holds it.
 std::wstring ControlText(HWND frame, int id) {
@@ -91,7 +86,7 @@ std::vector<std::wstring> TextsOf(HWND top, bool buttons = true) {
 }
 
 bool Holds(const std::vector<std::wstring>& texts, const char* sjis) {
-  const std::wstring want = FromSjis(sjis);
+  const std::wstring want = Widen(sjis);
   for (const std::wstring& t : texts)
     if (t.find(want) != std::wstring::npos) return true;
   return false;
@@ -135,8 +130,8 @@ TEST(CodePages, FilesAndTextsStayUnderEvery) {
     EXPECT_EQ(run.velun.RunAgain(), 0u);  // opens the settings, filled from the files
     HWND main = run.velun.Window("zq_velun");
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
-    EXPECT_EQ(ControlText(main, IDC_SPUIT_FORMAT), FromSjis("色 #%rx%gx%bx")) << cp.acp;
-    EXPECT_EQ(ControlText(main, IDC_PICKER_FORMAT), FromSjis("色: %rx%gx%bx")) << cp.acp;
+    EXPECT_EQ(ControlText(main, IDC_SPUIT_FORMAT), Widen("色 #%rx%gx%bx")) << cp.acp;
+    EXPECT_EQ(ControlText(main, IDC_PICKER_FORMAT), Widen("色: %rx%gx%bx")) << cp.acp;
     std::vector<std::wstring> texts = TextsOf(main);
     HWND palette = run.velun.Window("zq_velun_palette");
     const std::vector<std::wstring> paletteTexts = TextsOf(palette);

@@ -4,6 +4,7 @@
 #include <tlhelp32.h>
 
 #include "common/process_windows.h"
+#include "resources/wide_text.h"
 
 #include <cstdlib>
 #include <string>
@@ -167,8 +168,4 @@ std::wstring RemoteTextOf(HWND control, UINT message, WPARAM index) {
 
 // In Shift-JIS, as the tests write their texts: the program's own code page
 // may be any.
-std::string StatusTextOf(HWND bar, int part) {
-  char narrow[1024] = {};
-  WideCharToMultiByte(932, 0, RemoteTextOf(bar, SB_GETTEXTW, part).c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
-  return narrow;
-}
+std::string StatusTextOf(HWND bar, int part) { return Narrow(RemoteTextOf(bar, SB_GETTEXTW, part)); }
