@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/after_drag.h"
 #include "app/app_state.h"
 #include "resources/messages.h"
 #include "app/palette_hot_key.h"
@@ -63,14 +64,16 @@ void ChooseRange(int index) {
   SetPickerTimer(rangeSizes[index] == 1 ? 1 : 0);
 }
 
-// Not while a drag holds the picker: the drag would end with the picker
-// shown. The palette's hot key is let go while the dialog is open, so that
-// its key-bind controls get that key too.
-void OpenSettings(int page) {
-  if (WaitForSingleObject(dragIdleEvent, kDragWaitMs) != WAIT_OBJECT_0) return;
+// The palette's hot key is let go while the dialog is open, so that its
+// key-bind controls get that key too.
+void ShowSettingsNow(HWND, int page) {
   DropPaletteHotKey();
   ShowSettingsDialog(page);
 }
+
+// Not while a drag holds the picker: the drag would end with the picker
+// shown.
+void OpenSettings(int page) { RunWhenNoDrag(mainWindow, ShowSettingsNow, page); }
 
 void OnClose(HWND window) {
   if (!settingsOpen) return;
@@ -130,6 +133,7 @@ void OnOpenSettings(WPARAM page) {
 void PostPickerFailed() { PostMessageW(mainWindow, UM_PICKERFAILED, 0, 0); }
 void PostShortcut(unsigned slot) { PostMessageW(mainWindow, UM_RUNSHORTCUT, slot, 0); }
 void PostHdrChanged() { PostMessageW(mainWindow, UM_HDRCHANGED, 0, 0); }
+void PostDragEnded() { PostMessageW(mainWindow, UM_DRAGIDLE, 0, 0); }
 void PostOpenSettings(int page) { PostMessageW(mainWindow, UM_OPENSETTINGS, static_cast<WPARAM>(page), 0); }
 
 // The palette window runs on the main thread: the picker is switched at once.
@@ -154,6 +158,7 @@ void OnSessionChange(WPARAM event) {
 
 void OnTimer(HWND window, WPARAM timer) {
   if (timer == kTrayRetryTimer) AddTrayIcon(window);
+  if (timer == kDragWaitTimer) DropHeldAction(window);
 }
 
 void OnInitMenuPopup(HMENU menu) {
@@ -230,6 +235,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case UM_OPENSETTINGS: OnOpenSettings(wParam); return 0;
     case UM_RUNSHORTCUT: OnRunShortcut(wParam); return 0;
     case UM_HDRCHANGED: UpdateTrayTip(); return 0;
+    case UM_DRAGIDLE: OnDragIdle(hwnd); return 0;
     case UM_TRAYNOTIFY: OnTrayNotify(hwnd, lParam); return 0;
     case WM_TIMER: OnTimer(hwnd, wParam); return 0;
     case WM_POWERBROADCAST: OnPowerBroadcast(wParam); return TRUE;
@@ -292,7 +298,7 @@ int InitMainWindow(HWND window) {
   // The picker thread makes its window (and, under Wine, its own display
   // connection) while this thread makes the settings tabs, the palette
   // window and the tray icon. It stays suspended until the end of start-up.
-  pickerShell = {PostPickerFailed, PostShortcut, PostHdrChanged};
+  pickerShell = {PostPickerFailed, PostShortcut, PostHdrChanged, PostDragEnded};
   HoldPaletteHotKey(window);  // before the picker thread hands the bindings to the hook core
   pickerReadyEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   pickerThread = startThread(nullptr, 0, PickerThreadMain, nullptr, 0, &pickerThreadId);

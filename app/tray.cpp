@@ -1,5 +1,7 @@
 #include "app/tray.h"
 
+#include "app/after_drag.h"
+
 #include <cstdio>
 #include <initializer_list>
 
@@ -43,8 +45,7 @@ void SetIcon(HICON icon) {
   if (old != nullptr) DestroyIcon(old);
 }
 
-void ShowTrayMenu(HWND owner) {
-  if (WaitForSingleObject(dragIdleEvent, kDragWaitMs) != WAIT_OBJECT_0) return;
+void ShowTrayMenu(HWND owner, int) {
   ResetEvent(menuIdleEvent);
   SetPickerSuspend(1, 0);
   POINT at;
@@ -146,6 +147,6 @@ void OnTrayNotify(HWND owner, LPARAM mouseMessage) {
       if (pickerLocked) SetPickerLock(0);
       else TogglePickerShown();
       break;
-    case WM_RBUTTONUP: ShowTrayMenu(owner); break;
+    case WM_RBUTTONUP: RunWhenNoDrag(owner, ShowTrayMenu, 0); break;
   }
 }

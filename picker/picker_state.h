@@ -56,8 +56,7 @@ extern HANDLE dragIdleEvent;
 extern HANDLE pickerReadyEvent;
 // Made by the shell and reset while its tray menu is open: no drag starts then.
 extern HANDLE menuIdleEvent;
-// How long the main thread waits for a drag to end before the tray menu or
-// the settings.
+// How long the tray menu or the settings wait for a drag to end.
 inline constexpr DWORD kDragWaitMs = 5000;
 
 // user32's SetLayeredWindowAttributes, looked up by the shell at start-up;
@@ -72,6 +71,7 @@ struct PickerShell {
   void (*pickerFailed)();              // the picker could not be created
   void (*runShortcut)(unsigned slot);  // the palette and show-picker shortcuts
   void (*hdrChanged)();                // pickerOnHdr changed: the tray tip says so
+  void (*dragEnded)();                 // the last drag ended: what waited for it may go on
 };
 extern PickerShell pickerShell;
 

@@ -98,6 +98,7 @@ void AfterDrag(HWND window) {
     if (settings.ForceUpdateAfterDrag && settings.ShowPicker) InvalidateRect(nullptr, nullptr, TRUE);
     SetPickerSuspend(PickerHiddenByChoice() ? 1 : 0, 0);
     SetEvent(dragIdleEvent);
+    if (pickerShell.dragEnded != nullptr) pickerShell.dragEnded();
   }
   MovePicker(window);
 }

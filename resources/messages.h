@@ -9,6 +9,7 @@ inline constexpr unsigned UM_OPENSETTINGS = 1126;  // a second instance or the p
 inline constexpr unsigned UM_TRAYNOTIFY = 1127;    // the tray icon; lParam the mouse message
 inline constexpr unsigned UM_RUNSHORTCUT = 1129;   // picker thread, posted; wParam the slot
 inline constexpr unsigned UM_HDRCHANGED = 1135;    // picker thread, posted: the tray tip follows pickerOnHdr
+inline constexpr unsigned UM_DRAGIDLE = 1136;      // picker thread, posted: the last drag ended
 
 // The palette window ("zq_velun_palette"), posted, never sent: lParam the
 // colour, wParam's low word the palette, its high word the move mode.

@@ -35,7 +35,7 @@ void PickerFixture::SetUp() {
                    lastShortcut = slot;
                    ++shortcutCount;
                  },
-                 nullptr};
+                 nullptr, nullptr};
 }
 
 void PickerFixture::StartPicker() {

@@ -67,14 +67,20 @@ void Type(const std::string& text) {
   Pump(100 + static_cast<DWORD>(text.size()));
 }
 
-void Press(WORD vk) {
-  INPUT in[2] = {};
-  for (INPUT& i : in) {
+void Press(WORD vk, std::initializer_list<WORD> held) {
+  std::vector<INPUT> in;
+  auto key = [&](WORD k, DWORD flags) {
+    INPUT i = {};
     i.type = INPUT_KEYBOARD;
-    i.ki.wVk = vk;
-    i.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-  }
-  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, in, sizeof(INPUT));
+    i.ki.wVk = k;
+    i.ki.wScan = static_cast<WORD>(MapVirtualKeyA(k, MAPVK_VK_TO_VSC));
+    i.ki.dwFlags = flags;
+    in.push_back(i);
+  };
+  for (WORD k : held) key(k, 0);
+  key(vk, 0);
+  key(vk, KEYEVENTF_KEYUP);
+  for (WORD k : held) key(k, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
   Pump(60);
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "temp_dir.h"
@@ -26,5 +27,6 @@ class ProgramFixture : public ::testing::Test {
 void Pump(DWORD ms);
 // Characters typed on the keyboard, all in one go.
 void Type(const std::string& text);
-// A key pressed and released, its messages left for Pump.
-void Press(WORD vk);
+// A key pressed and released with the modifiers held round it, all in one
+// injection (see Chord), its messages left for Pump.
+void Press(WORD vk, std::initializer_list<WORD> held = {});

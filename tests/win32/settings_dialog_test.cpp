@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/after_drag.h"
 #include "app/app_state.h"
 #include "app/tray.h"
 #include "common/keybind_testing.h"
@@ -26,8 +27,10 @@
 #include "message_box_catcher.h"
 #include "picker/picker_state.h"
 #include "program_fixture.h"
+#include "resources/messages.h"
 #include "resources/resource.h"
 #include "settings/settings_dialog.h"
+#include "test_window.h"
 
 namespace {
 
@@ -638,19 +641,39 @@ TEST_F(SettingsDialogTest, CtrlTabSwitchesPages) {
   SetForegroundWindow(mainWindow);
   SetFocus(Control(kPickerPage, IDC_CURSOR_MARGIN_X));
   Pump(50);
-  KeyDown(VK_CONTROL);
-  Press(VK_TAB);
+  Press(VK_TAB, {VK_CONTROL});
   EXPECT_EQ(SendMessageA(settingsTab, TCM_GETCURSEL, 0, 0), 1);
   EXPECT_TRUE(IsWindowVisible(settingsPages[1]));
   EXPECT_FALSE(IsWindowVisible(settingsPages[0]));
-  KeyDown(VK_SHIFT);
-  Press(VK_TAB);
-  Press(VK_TAB);
-  KeyUp(VK_SHIFT);
-  KeyUp(VK_CONTROL);
-  Pump(50);
+  Press(VK_TAB, {VK_CONTROL, VK_SHIFT});
+  Press(VK_TAB, {VK_CONTROL, VK_SHIFT});
   EXPECT_EQ(SendMessageA(settingsTab, TCM_GETCURSEL, 0, 0), 6) << "back past the first to the last";
   EXPECT_TRUE(IsWindowVisible(settingsPages[6]));
+}
+
+// A drag holds the settings back, not the main thread: they open when it
+// ends, and not at all when it outlasts the wait.
+TEST_F(SettingsDialogTest, ADragHoldsTheSettingsBackUntilItEnds) {
+  StartProgram();
+  auto dragging = [] { return WaitForSingleObject(dragIdleEvent, 0) != WAIT_OBJECT_0; };
+  for (bool outlasted : {false, true}) {
+    MoveMouse(300, 300);
+    ButtonDown(Button::Left);
+    MoveMouse(320, 300);
+    ASSERT_TRUE(WaitUntil(dragging)) << "no drag";
+    PostMessageA(mainWindow, UM_OPENSETTINGS, kKeyPage, 0);
+    Pump(100);
+    EXPECT_FALSE(IsWindowVisible(mainWindow)) << "not during the drag";
+    if (outlasted) SendMessageA(mainWindow, WM_TIMER, kDragWaitTimer, 0);
+    ButtonUp(Button::Left);
+    EXPECT_TRUE(WaitUntil([&] { return !dragging(); }));
+    Pump(100);
+    EXPECT_EQ(IsWindowVisible(mainWindow) != FALSE, !outlasted) << outlasted;
+    if (!outlasted) {
+      EXPECT_EQ(SendMessageA(settingsTab, TCM_GETCURSEL, 0, 0), kKeyPage);
+    }
+    Close();
+  }
 }
 
 // What apply saves is what the next start reads.
