@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -122,10 +123,14 @@ TEST(CodePages, FilesAndTextsStayUnderEvery) {
       GetWindowRect(picker, &r);
       return r.left == 420 && r.top == 310;
     }));
-    PumpMessages(200);
+    // Drawn in one piece from memory: once it shows the colour, it is whole.
     RECT r;
     GetWindowRect(picker, &r);
-    const ScreenImage pickerImage = CaptureScreen(r);
+    ScreenImage pickerImage;
+    EXPECT_TRUE(WaitUntil([&] {
+      pickerImage = CaptureScreen(r);
+      return std::count(pickerImage.pixels.begin(), pickerImage.pixels.end(), COLORREF{0x808000}) > 0;
+    })) << cp.acp;
 
     EXPECT_EQ(run.velun.RunAgain(), 0u);  // opens the settings, filled from the files
     HWND main = run.velun.Window("zq_velun");

@@ -123,12 +123,9 @@ TEST_F(ProgramTest, ASecondStartOpensTheSettingsOfTheFirst) {
   EXPECT_TRUE(WaitUntil([&] { return focusId() == IDC_CURSOR_MARGIN_X; })) << "Tab went to " << focusId();
   Tap(VK_TAB);
   EXPECT_TRUE(WaitUntil([&] { return focusId() == IDC_CURSOR_MARGIN_Y; }));
-  KeyDown(VK_SHIFT);
-  Tap(VK_TAB);
-  Tap(VK_TAB);
+  Chord(VK_SHIFT, VK_TAB, 2);
   EXPECT_TRUE(WaitUntil([&] { return focusId() == IDC_TAB; }));
-  Tap(VK_TAB);
-  KeyUp(VK_SHIFT);
+  Chord(VK_SHIFT, VK_TAB);
   EXPECT_TRUE(WaitUntil([&] { return focusId() == IDC_CLOSE; })) << "Shift+Tab went to " << focusId();
 
   // "閉じる" hides the frame; the program goes on, the picker comes back.
@@ -274,9 +271,7 @@ TEST_F(ProgramTest, ANewCursorMarginFromTheSettingsMovesThePicker) {
   Tap('4');
   Tap('0');
   EXPECT_TRUE(WaitUntil([&] { return TextOf(margin) == "40"; })) << TextOf(margin);
-  KeyDown(VK_SHIFT);
-  for (int i = 0; i < 3; ++i) Tap(VK_TAB);  // tab control, 閉じる, 更新
-  KeyUp(VK_SHIFT);
+  Chord(VK_SHIFT, VK_TAB, 3);  // tab control, 閉じる, 更新
   ASSERT_TRUE(WaitUntil([&] { return GetDlgCtrlID(focus()) == IDC_APPLY; })) << "更新 has the focus";
   Tap(VK_SPACE);
   EXPECT_TRUE(WaitUntil([&] { return Ini(velun.dir(), "ぬべら", "CursorMarginX") == "40"; }));
@@ -360,18 +355,14 @@ TEST_F(ProgramTest, ShortcutsZoomLockAndCopyTheColour) {
   // follows the mouse again. (Under Wine's desktop an injected move is seen
   // by GetCursorPos only for a moment, so the test moves once more after
   // unlocking instead of asking where the unlocked picker jumped to.)
-  KeyDown(VK_MENU);
-  Tap(VK_F2);
-  KeyUp(VK_MENU);
+  Chord(VK_MENU, VK_F2);
   PumpMessages(200);
   MoveMouse(600, 300);
   PumpMessages(300);
   RECT r;
   GetWindowRect(picker, &r);
   EXPECT_EQ(r.left, normal.left) << "a locked picker stays";
-  KeyDown(VK_MENU);
-  Tap(VK_F2);
-  KeyUp(VK_MENU);
+  Chord(VK_MENU, VK_F2);
   PumpMessages(200);
   MoveMouse(650, 300);
   EXPECT_TRUE(WaitUntil([&] {
@@ -382,14 +373,10 @@ TEST_F(ProgramTest, ShortcutsZoomLockAndCopyTheColour) {
   // alt + F1 hides the picker and switches the tray icon; the main window
   // runs it, handed over from the picker thread.
   const RECT icon = TrayIcon();
-  KeyDown(VK_MENU);
-  Tap(VK_F1);
-  KeyUp(VK_MENU);
+  Chord(VK_MENU, VK_F1);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(picker); })) << "the picker stays";
   EXPECT_TRUE(WaitUntil([&] { return LookOf(icon) == IconLook::Hidden; })) << "the icon stays";
-  KeyDown(VK_MENU);
-  Tap(VK_F1);
-  KeyUp(VK_MENU);
+  Chord(VK_MENU, VK_F1);
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(picker) != FALSE; }));
   EXPECT_TRUE(WaitUntil([&] { return LookOf(icon) == IconLook::Shown; }));
 }

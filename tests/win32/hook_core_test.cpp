@@ -330,8 +330,7 @@ TEST(HookCoreLife, AttachAndReleaseFromTwoThreads) {
   CloseHandle(a);
   CloseHandle(b);
   EXPECT_EQ(__GetVelunCore(), 0);
-  PumpMessages(200);
-  EXPECT_EQ(ThreadsOfThisProcess().size(), before) << "a hook thread was left behind";
+  EXPECT_TRUE(WaitUntil([&] { return ThreadsOfThisProcess().size() == before; })) << "a hook thread was left behind";
   ASSERT_GE(__SetVelunCore(churnTarget), 0);
   EXPECT_EQ(ThreadsOfThisProcess().size(), before + 1);
   __ReleaseVelunCore();

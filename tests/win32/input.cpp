@@ -1,5 +1,7 @@
 #include "input.h"
 
+#include <vector>
+
 #include "test_window.h"
 
 namespace {
@@ -32,6 +34,17 @@ void KeyUp(WORD vk) { Send(KeyInput(vk, KEYEVENTF_KEYUP)); }
 void Tap(WORD vk) {
   KeyDown(vk);
   KeyUp(vk);
+}
+
+void Chord(WORD modifier, WORD vk, int times) {
+  std::vector<INPUT> keys = {KeyInput(modifier, 0)};
+  for (int i = 0; i < times; ++i) {
+    keys.push_back(KeyInput(vk, 0));
+    keys.push_back(KeyInput(vk, KEYEVENTF_KEYUP));
+  }
+  keys.push_back(KeyInput(modifier, KEYEVENTF_KEYUP));
+  SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+  PumpMessages(30);
 }
 
 void PointAt(int x, int y) {

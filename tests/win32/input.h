@@ -7,6 +7,11 @@
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
 void Tap(WORD vk);
+// Taps vk times while modifier is held, in one injection. Wine sets the
+// modifiers from the X keymap whenever one of its windows takes the X focus,
+// which on a busy machine may come between two separate calls and let go
+// of a modifier held across them.
+void Chord(WORD modifier, WORD vk, int times = 1);
 
 enum class Button { Left, Right };
 // The pointer is placed with SetCursorPos, which raises no hook event.
