@@ -101,6 +101,17 @@ if [ "$VELUN_WINDOWS_PRESET" != win32 ]; then
 fi
 run_suite "$VELUN_WINDOWS_PRESET"
 
+# The monkey, about two minutes in this session, counted as one test: a
+# fixed seed, and one from the date so that each day tries new paths.
+monkey_seeds=(1 "$(date -u +%Y%m%d)")
+echo "== monkey, seeds ${monkey_seeds[*]}"
+if VELUN_MONKEY_SESSION=1 scripts/monkey.sh "${monkey_seeds[0]}" 1 &&
+   VELUN_MONKEY_SESSION=1 scripts/monkey.sh "${monkey_seeds[1]}" 1; then
+  passed=$((passed + 1)); summaries+=("monkey: seeds ${monkey_seeds[*]} passed")
+else
+  failed=$((failed + 1)); summaries+=("monkey: seeds ${monkey_seeds[*]} FAILED")
+fi
+
 echo
 echo "== summary"
 for s in "${summaries[@]}"; do echo "$s"; done
