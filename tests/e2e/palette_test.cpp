@@ -248,11 +248,6 @@ TEST_F(PaletteProgramTest, AFloodOfCollectedColours) {
     ASSERT_EQ(GetLe32(saved, 54 + 4 * k), kColours - k) << "entry " << k;
 }
 
-// A palette shortcut that can be a hot key is the system's, so that the
-// window may come to the front over another program's (Wine does not
-// enforce that rule: here the test sees that velun holds the key, that the
-// key shows and hides the window, and that the settings let go of it). A
-// key another program holds already stays with the hook.
 // The topmost picker would lie over the items of the palette window's
 // menus: it hides while one is open and comes back when it closes.
 TEST_F(PaletteProgramTest, ThePickerKeepsOutOfTheMenus) {
@@ -270,6 +265,11 @@ TEST_F(PaletteProgramTest, ThePickerKeepsOutOfTheMenus) {
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(picker) != FALSE; })) << "the picker does not come back";
 }
 
+// A palette shortcut that can be a hot key is the system's, so that the
+// window may come to the front over another program's (Wine does not
+// enforce that rule: here the test sees that velun holds the key, that the
+// key shows and hides the window, and that the settings let go of it). A
+// key another program holds already stays with the hook.
 TEST_F(PaletteProgramTest, ThePaletteShortcutIsASystemHotKeyWhereItCanBe) {
   std::string keys(60, '\0');  // the palette's record comes last
   keys[48] = 'P';

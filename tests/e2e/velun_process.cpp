@@ -3,11 +3,10 @@
 #include <commctrl.h>
 #include <tlhelp32.h>
 
+#include <cstdlib>
+
 #include "common/process_windows.h"
 #include "resources/wide_text.h"
-
-#include <cstdlib>
-#include <string>
 
 namespace {
 
@@ -25,10 +24,11 @@ std::vector<HWND> WindowsOf(DWORD pid, const char* className) {
   return TopWindowsOf(pid, className, true);
 }
 
-VelunProcess::VelunProcess(const char* core, const char* program) {
+VelunProcess::VelunProcess(const char* core, const char* program, const char* lang) : lang_(lang) {
   const std::string here = HereDir();
-  CopyFileA((here + "program\\" + program).c_str(), dir_.Path("velun.exe").c_str(), FALSE);
-  CopyFileA((here + "program\\lumet.dll").c_str(), dir_.Path("lumet.dll").c_str(), FALSE);
+  for (const char* name : {"velun.exe", "lumet.dll"})
+    CopyFileA((here + "program\\" + name).c_str(), dir_.Path(name).c_str(), FALSE);
+  CopyFileA((here + "program\\" + program).c_str(), dir_.Path("velun.exe").c_str(), FALSE);  // the build asked for
   CopyFileA((here + core + "\\VELUN.DLL").c_str(), dir_.Path("VELUN.DLL").c_str(), FALSE);
 }
 
@@ -56,35 +56,31 @@ PROCESS_INFORMATION VelunProcess::Launch() {
 // which a Windows process hands on unchanged: so the start goes through
 // the Unix side, and the program's process is found by its path.
 PROCESS_INFORMATION VelunProcess::LaunchInLocale() {
-  PROCESS_INFORMATION pi = {};
+  PROCESS_INFORMATION pi = {}, unix = {};
   const char* wine = std::getenv("WINE");
-  if (wine == nullptr) return pi;
+  const std::string path = dir_.Path("velun.exe");
+  std::string command = "Z:\\usr\\bin\\env LANG=" + lang_ + " " + (wine ? wine : "wine") + " \"" + path + "\"";
   STARTUPINFOA si = {};
   si.cb = sizeof si;
-  std::string command = "Z:\\usr\\bin\\env LANG=" + lang_ + " " + wine + " \"" + dir_.Path("velun.exe") + "\"";
-  PROCESS_INFORMATION unix = {};
   if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, dir_.path().c_str(), &si, &unix))
     return pi;
   CloseHandle(unix.hThread);
   CloseHandle(unix.hProcess);
-  const std::string want = dir_.Path("velun.exe");
-  for (DWORD start = GetTickCount(); pi.hProcess == nullptr && GetTickCount() - start < 20000; Sleep(50)) {
+  WaitUntil([&] {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32First(snapshot, &entry); more && pi.hProcess == nullptr; more = Process32Next(snapshot, &entry)) {
       HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, entry.th32ProcessID);
-      char path[MAX_PATH] = {};
+      char image[MAX_PATH] = {};
       DWORD size = MAX_PATH;
-      if (process != nullptr && QueryFullProcessImageNameA(process, 0, path, &size) && lstrcmpiA(path, want.c_str()) == 0) {
-        pi.hProcess = process;
-        pi.dwProcessId = entry.th32ProcessID;
-      } else if (process != nullptr) {
-        CloseHandle(process);
-      }
+      if (process != nullptr && QueryFullProcessImageNameA(process, 0, image, &size) && lstrcmpiA(image, path.c_str()) == 0)
+        pi = {process, nullptr, entry.th32ProcessID, 0};
+      else if (process != nullptr) CloseHandle(process);
     }
     CloseHandle(snapshot);
-  }
+    return pi.hProcess != nullptr;
+  }, 20000);
   return pi;
 }
 
@@ -93,7 +89,7 @@ bool VelunProcess::Start() {
   process_ = nullptr;
   const PROCESS_INFORMATION pi = lang_.empty() ? Launch() : LaunchInLocale();
   if (pi.hProcess == nullptr) return false;
-  if (pi.hThread != nullptr) CloseHandle(pi.hThread);
+  CloseHandle(pi.hThread);
   process_ = pi.hProcess;
   pid_ = pi.dwProcessId;
   return true;
@@ -121,7 +117,6 @@ UINT VelunProcess::CodePage() const {
   const auto getAcp = reinterpret_cast<LPTHREAD_START_ROUTINE>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetACP")));
   HANDLE thread = CreateRemoteThread(process_, nullptr, 0, getAcp, nullptr, 0, nullptr);
-  if (thread == nullptr) return 0;
   DWORD code = 0;
   if (WaitForSingleObject(thread, 5000) == WAIT_OBJECT_0) GetExitCodeThread(thread, &code);
   CloseHandle(thread);
@@ -145,8 +140,7 @@ DWORD VelunProcess::WaitForExit(DWORD ms) {
   return code;
 }
 
-// The control answers into a buffer in its own process: a tab item's text
-// lands past the item that points to it.
+// A tab item's text lands past the item that points to it.
 std::wstring RemoteTextOf(HWND control, UINT message, WPARAM index) {
   DWORD pid = 0;
   GetWindowThreadProcessId(control, &pid);
@@ -166,6 +160,4 @@ std::wstring RemoteTextOf(HWND control, UINT message, WPARAM index) {
   return text;
 }
 
-// In Shift-JIS, as the tests write their texts: the program's own code page
-// may be any.
 std::string StatusTextOf(HWND bar, int part) { return Narrow(RemoteTextOf(bar, SB_GETTEXTW, part)); }

@@ -13,8 +13,9 @@
 class VelunProcess {
  public:
   // core: the folder (beside this test) whose VELUN.DLL is used; program:
-  // the build of velun.exe in program/ that is started as velun.exe.
-  explicit VelunProcess(const char* core = "program", const char* program = "velun.exe");
+  // the build of velun.exe in program/ that is started as velun.exe; lang:
+  // the locale (LANG) Start runs it in, which sets Wine's code pages.
+  explicit VelunProcess(const char* core = "program", const char* program = "velun.exe", const char* lang = "");
   ~VelunProcess();
   VelunProcess(const VelunProcess&) = delete;
   VelunProcess& operator=(const VelunProcess&) = delete;
@@ -33,9 +34,6 @@ class VelunProcess {
   void WaitIdle(DWORD ms = 3000) const { WaitForInputIdle(process_, ms); }
   // Runs a second instance to its end and returns its exit code.
   DWORD RunAgain();
-  // Later starts (not RunAgain's) run in this locale (LANG), which sets
-  // Wine's code pages.
-  void SetLocale(const std::string& lang) { lang_ = lang; }
   // The ANSI code page the running program got (GetACP in it), or 0.
   UINT CodePage() const;
 
@@ -52,9 +50,8 @@ class VelunProcess {
 // Visible top-level windows of a class that belong to process pid.
 std::vector<HWND> WindowsOf(DWORD pid, const char* className);
 
-// A text of a control of another process that writes it into memory of
-// its own, read back from there: SB_GETTEXTW of part index, TCM_GETITEMW
-// of item index.
+// A text another process's control writes into that process's memory, read
+// back from there: SB_GETTEXTW of part index, TCM_GETITEMW of item index.
 std::wstring RemoteTextOf(HWND control, UINT message, WPARAM index);
 // A status bar's part, in Shift-JIS.
 std::string StatusTextOf(HWND bar, int part);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 
-#include "core/colour.h"
 #include "memory_canvas.h"
 #include "picker/picker_paint.h"
 #include "test_window.h"
@@ -28,17 +27,10 @@ class ScreenDc {
   HDC dc_;
 };
 
-// A side × side view at 100, 100 of colour 0x123456, zoomed 8 times.
-PickerView View(int width, int height) {
-  PickerView view;
-  view.width = width;
-  view.height = height;
-  view.colour = 0x123456;
-  view.marginX = 4;
-  view.marginY = 2;
-  view.zoomBlock = 8;
-  view.cursor = {100, 100};
-  return view;
+// A view of colour 0x123456 at 100, 100, each source pixel block × block.
+PickerView View(int width, int height, int block = 8) {
+  return {.width = width, .height = height, .colour = 0x123456, .marginX = 4, .marginY = 2, .zoomBlock = block,
+          .cursor = {100, 100}};
 }
 
 class PickerPaintTest : public ::testing::Test {
@@ -76,8 +68,7 @@ TEST_F(PickerPaintTest, TheCursorsPixelForEachSizeAndLevel) {
   };
   for (const Case& c : {Case{41, 2, 20, 21}, Case{81, 3, 40, 42}, Case{81, 7, 39, 45}, Case{84, 4, 42, 45},
                         Case{65, 8, 32, 39}}) {
-    view = View(c.side, c.side);
-    view.zoomBlock = c.level;
+    view = View(c.side, c.side, c.level);
     Canvas canvas(c.side, c.side);
     ASSERT_TRUE(DrawZoomView(canvas.dc(), screen, view));
     const int y = (c.first + c.last) / 2;
@@ -148,11 +139,7 @@ RECT Extent(const Canvas& canvas, int w, int h, COLORREF c) {
 }
 
 TEST_F(PickerPaintTest, NormalViewIsTheColourWithTextAndFrame) {
-  view = View(60, 30);
-  view.format = "%rx";
-  view.colour = 0;
-  view.textColour = TextColourFor(0, 428);
-  ASSERT_EQ(view.textColour, 0xFFFFFFu) << "black gets white text";
+  view = {.width = 60, .height = 30, .colour = 0, .textColour = 0xFFFFFF, .format = "%rx", .marginX = 4, .marginY = 2};
   Canvas canvas(60, 30);
   DrawPickerView(canvas.dc(), view);
   EXPECT_EQ(canvas.at(59, 0), GetSysColor(COLOR_3DLIGHT)) << "top-right corner is light";
@@ -172,10 +159,7 @@ TEST_F(PickerPaintTest, NormalViewIsTheColourWithTextAndFrame) {
 }
 
 TEST_F(PickerPaintTest, TextLinesFollowTheLineBreaks) {
-  view = View(60, 40);
-  view.format = "%rx\r\n%rx";
-  view.colour = 0;
-  view.textColour = 0xFFFFFF;
+  view = {.width = 60, .height = 40, .textColour = 0xFFFFFF, .format = "%rx\r\n%rx", .marginX = 4, .marginY = 2};
   Canvas canvas(60, 40);
   DrawPickerView(canvas.dc(), view);
   const RECT two = Extent(canvas, 60, 40, 0xFFFFFF);
@@ -195,8 +179,7 @@ namespace {
 // (with and without the arrow), and the rest of the block is the screen.
 TEST_F(PickerPaintTest, TheZoomViewNeverShowsThePickerItself) {
   PatternWindow pattern(Tiles);
-  view = View(81, 81);
-  view.zoomBlock = 2;
+  view = View(81, 81, 2);
   view.own = {110, 90, 200, 140};  // beside the cursor at 100, 100
   Canvas canvas(81, 81);
   for (bool arrow : {false, true}) {
@@ -211,20 +194,16 @@ TEST_F(PickerPaintTest, TheZoomViewNeverShowsThePickerItself) {
 // The colour the checks compare with stands in a strip at the right edge
 // while there is one, and an HDR screen gets an orange corner.
 TEST_F(PickerPaintTest, TheReferenceStripAndTheHdrMark) {
-  struct Case {
-    bool reference, hdr;
-  };
-  for (const Case& c : {Case{false, false}, Case{true, false}, Case{false, true}}) {
+  for (bool reference : {true, false}) {  // the HDR mark the other time
     view = View(60, 30);
     view.referenceWidth = 6;
-    view.input.hasReference = c.reference;
-    view.input.reference = 0x00FF00;
-    view.hdrMark = c.hdr;
+    view.input = {.hasReference = reference, .reference = 0x00FF00};
+    view.hdrMark = !reference;
     Canvas canvas(60, 30);
     DrawPicker(canvas.dc(), nullptr, view);
-    EXPECT_EQ(canvas.at(56, 15), c.reference ? 0x00FF00u : 0x123456u) << c.reference;
-    EXPECT_EQ(canvas.at(53, 15), c.reference ? GetSysColor(COLOR_BTNSHADOW) : 0x123456u) << c.reference;
-    EXPECT_EQ(canvas.at(2, 2), c.hdr ? kHdrMarkColour : 0x123456u) << c.hdr;
+    EXPECT_EQ(canvas.at(56, 15), reference ? 0x00FF00u : 0x123456u) << reference;
+    EXPECT_EQ(canvas.at(53, 15), reference ? GetSysColor(COLOR_BTNSHADOW) : 0x123456u) << reference;
+    EXPECT_EQ(canvas.at(2, 2), reference ? 0x123456u : kHdrMarkColour) << reference;
   }
 }
 
