@@ -92,23 +92,19 @@ int main(int argc, char** argv) {
   long gdi = -1;
   if (h) GetProcessMemoryInfo(h, &m, sizeof m), gdi = GdiObjects(h), CloseHandle(h);
   std::printf("windows %d ws %lu gdi %ld\n", windows, static_cast<unsigned long>(m.WorkingSetSize), gdi);
+  // The palette window, whether it has the keys, and its X window (Wine
+  // keeps it as a property); the control with the keys' focus.
   HWND palette = FindWindowW(L"zq_velun_palette", nullptr);
-  RECT frame = {};
-  if (palette != nullptr) GetWindowRect(palette, &frame);
   GUITHREADINFO gui = {};
   gui.cbSize = sizeof gui;
-  const bool keys = palette != nullptr && GetGUIThreadInfo(GetWindowThreadProcessId(palette, nullptr), &gui) &&
-                    (gui.hwndFocus == palette || IsChild(palette, gui.hwndFocus)) && GetForegroundWindow() == palette;
-  std::printf("palette %d %d %ld %ld\n", palette != nullptr && IsWindowVisible(palette), keys,
-              (frame.left + frame.right) / 2, frame.top + 10);
+  GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &gui);
+  const bool keys = palette && GetForegroundWindow() == palette && (gui.hwndFocus == palette || IsChild(palette, gui.hwndFocus));
+  std::printf("palette %d %d %lu\nfocus %d\n", palette && IsWindowVisible(palette), keys,
+              palette ? static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(GetPropW(palette, L"__wine_x11_whole_window"))) : 0,
+              gui.hwndFocus ? GetDlgCtrlID(gui.hwndFocus) : 0);
   std::printf("buttons %d %d\n", (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0, (GetAsyncKeyState(VK_RBUTTON) & 0x8000) != 0);
-  HWND close = GetDlgItem(main, 1003);  // IDC_CLOSE
   RECT at;
-  if (close != nullptr && IsWindowVisible(main) && GetWindowRect(close, &at))
+  if (IsWindowVisible(main) && GetWindowRect(GetDlgItem(main, 1003), &at))  // IDC_CLOSE
     std::printf("close %ld %ld\n", (at.left + at.right) / 2, (at.top + at.bottom) / 2);
-  GUITHREADINFO focus = {};
-  focus.cbSize = sizeof focus;
-  if (GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &focus) && focus.hwndFocus != nullptr)
-    std::printf("focus %d\n", GetDlgCtrlID(focus.hwndFocus));
   return 0;
 }
