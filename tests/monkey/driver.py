@@ -132,6 +132,11 @@ def show_palette():
         wait_for(lambda s: x("getwindowfocus") == str(s.palette[2]), "the palette took no X focus")
 
 
+def in_run(name):
+    """The whole path: the dialogs open where they were last used."""
+    return "Z:" + os.path.join(run, name).replace("/", "\\")
+
+
 def file_round():
     """Exports the palette in a random format, or imports a file exported before."""
     show_palette()
@@ -141,12 +146,12 @@ def file_round():
         name = rng.choice(files)
         act(f"import {name}", ("key", "ctrl+i"))
         wait_for(lambda s: s.files, "no open dialog")
-        act("type the name", ("type", "--delay", "20", name), ("key", "Return"))
+        act("type the name", ("type", "--delay", "20", in_run(name)), ("key", "Return"))
     else:
         n, name = rng.randrange(len(EXPORT_TYPES)), f"m{rng.randrange(6)}"
         act(f"export {name}{EXPORT_TYPES[n]}", ("key", "ctrl+e"))
         wait_for(lambda s: s.files, "no save dialog")
-        act("type the name, then the type", ("key", "ctrl+a"), ("type", "--delay", "20", name), ("key", "Tab"),
+        act("type the name, then the type", ("key", "ctrl+a"), ("type", "--delay", "20", in_run(name)), ("key", "Tab"),
             *[("key", "Down")] * n, ("key", "Return"))
     found["imports" if importing else "exports"] += 1
     # Replacing a file asks first; a file velun cannot read it says so, but
