@@ -31,5 +31,7 @@ sleep 3
 probe=$(find "$VELUN_WINDOWS_BUILD" -name monkey_probe.exe | head -1)
 python3 tests/monkey/driver.py "$seed" "$minutes" "$work" "$probe" "$root/build/native/tests/monkey_check_files"
 rc=$?
+# The velun of this run ends with it, or a next run would talk to it.
+"$WINE" taskkill /f /im velun.exe >/dev/null 2>&1 </dev/null
 kill "$scene" 2>/dev/null
 exit $rc

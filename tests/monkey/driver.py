@@ -44,7 +44,8 @@ def look(limit=20):
     w = text("windows")[0].split()
     return SimpleNamespace(windows=int(w[1]), ws=int(w[3]), gdi=int(w[5]), boxes=text("box"), files=text("filedlg"),
                            menus=nums("menu"), close=(nums("close") or [None])[0], buttons=nums("buttons")[0],
-                           palette=nums("palette")[0], focus=nums("focus")[0][0])
+                           palette=nums("palette")[0], focus=nums("focus")[0][0],
+                           menu_bar=nums("menumode")[0][0] and not nums("menu"))
 
 
 def act(name, *steps):
@@ -230,6 +231,12 @@ while time.time() < end:
         bound = restart()
         continue
     seen = wait_for(lambda s: True, "")
+    # Alt pressed and let go alone, as the spuit's Alt is when the hook takes
+    # the click, makes the focused window's menu bar active, as Windows
+    # does: the user sees it and presses Escape.
+    if seen.menu_bar:
+        act("leave the menu bar (Escape)", ("key", "Escape"))
+        seen = wait_for(lambda s: not s.menu_bar, "the menu bar stayed active")
     # Under Wine a click that closes a menu may lose its release: the X
     # server has the button up, Wine keeps it down. A user clicks again.
     if any(seen.buttons) and (time.sleep(1) or any((seen := look()).buttons)):

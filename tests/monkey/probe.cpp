@@ -93,15 +93,16 @@ int main(int argc, char** argv) {
   if (h) GetProcessMemoryInfo(h, &m, sizeof m), gdi = GdiObjects(h), CloseHandle(h);
   std::printf("windows %d ws %lu gdi %ld\n", windows, static_cast<unsigned long>(m.WorkingSetSize), gdi);
   // The palette window, whether it has the keys, and its X window (Wine
-  // keeps it as a property); the control with the keys' focus.
+  // keeps it as a property); the control with the keys' focus; whether a
+  // menu bar is active.
   HWND palette = FindWindowW(L"zq_velun_palette", nullptr);
   GUITHREADINFO gui = {};
   gui.cbSize = sizeof gui;
   GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &gui);
   const bool keys = palette && GetForegroundWindow() == palette && (gui.hwndFocus == palette || IsChild(palette, gui.hwndFocus));
-  std::printf("palette %d %d %lu\nfocus %d\n", palette && IsWindowVisible(palette), keys,
+  std::printf("palette %d %d %lu\nfocus %d\nmenumode %d\n", palette && IsWindowVisible(palette), keys,
               palette ? static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(GetPropW(palette, L"__wine_x11_whole_window"))) : 0,
-              gui.hwndFocus ? GetDlgCtrlID(gui.hwndFocus) : 0);
+              gui.hwndFocus ? GetDlgCtrlID(gui.hwndFocus) : 0, (gui.flags & GUI_INMENUMODE) != 0);
   std::printf("buttons %d %d\n", (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0, (GetAsyncKeyState(VK_RBUTTON) & 0x8000) != 0);
   RECT at;
   if (IsWindowVisible(main) && GetWindowRect(GetDlgItem(main, 1003), &at))  // IDC_CLOSE
