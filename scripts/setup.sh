@@ -27,8 +27,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
   fi
-  $SUDO apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"
+  # A mirror in the middle of a sync fails one index: install from the rest.
+  $SUDO apt-get update -q || echo "setup: some package lists did not update; going on with those that did"
+  if ! DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"; then
+    # The 32-bit lists may lag the 64-bit ones; without 32-bit Wine the
+    # Windows suite runs the x86-64 build (scripts/wine-env.sh).
+    echo "setup: installing without the 32-bit packages"
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q $(printf '%s\n' "${missing[@]}" | grep -v ':i386$')
+  fi
 fi
 
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
