@@ -74,6 +74,7 @@ HookOutcome ButtonDown(HookState& s, const HookConfig& c, int button, int x, int
       MatchBindings(s, c, code, holder, held.shift, held.ctrl, held.alt, lhold, rhold, out);
   s.buttonSwallowed[button] = matched && c.nullOnShortcut;
   out.swallow = s.buttonSwallowed[button];
+  out.maskAlt = out.swallow && held.alt;
   return out;
 }
 
@@ -120,6 +121,7 @@ HookOutcome OnKeyEvent(HookState& s, const HookConfig& c, int vk, bool down, Hel
     out.Add(HCN_ZOOMINPUT, 1, static_cast<std::uint32_t>(vk));
     if (c.nullOnZoom && !repeat) s.keySwallowed[vk] = true;
     out.swallow = s.keySwallowed[vk];
+    out.maskAlt = out.swallow && !repeat && held.alt;
     return out;
   }
   if (repeat) {
@@ -131,6 +133,7 @@ HookOutcome OnKeyEvent(HookState& s, const HookConfig& c, int vk, bool down, Hel
                                      held.left, held.right, out);
   s.keySwallowed[vk] = matched && c.nullOnShortcut;
   out.swallow = s.keySwallowed[vk];
+  out.maskAlt = out.swallow && held.alt && vk != kBindAltKey;
   return out;
 }
 
@@ -153,6 +156,7 @@ HookOutcome OnMouseEvent(HookState& s, const HookConfig& c, MouseEvent event, in
       if (c.zoom && c.wheelZoom && c.suspendMode == kHookActive) {
         out.Add(HCN_ZOOMINPUT, 0, Pack(0, wheelDelta));
         out.swallow = c.nullOnZoom;
+        out.maskAlt = out.swallow && held.alt;
       }
       return out;
     }

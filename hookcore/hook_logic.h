@@ -49,6 +49,10 @@ struct HookOutcome {
   HookReport reports[kHookSlots + 2];
   int count;
   bool swallow;
+  // A press kept back while Alt is down: the focused window would see Alt
+  // pressed and released alone and make its menu bar active, so the core
+  // sends a key that means nothing in between.
+  bool maskAlt;
   void Add(unsigned message, std::uint32_t wParam, std::uint32_t lParam);
 };
 

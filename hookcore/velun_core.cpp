@@ -60,17 +60,36 @@ HeldInput Held() {
   return {down(VK_SHIFT), down(VK_CONTROL), down(VK_MENU), down(VK_LBUTTON), down(VK_RBUTTON)};
 }
 
+// The key sent between Alt's press and release: 0xE8 is assigned to
+// nothing, so no program acts on it. Tagged so that this hook lets it pass.
+constexpr WORD kMaskKey = 0xE8;
+constexpr ULONG_PTR kMaskTag = 0x564C4E4D;
+
+// Sent from inside the hook, so that it comes before any input after the
+// event kept back, the release of Alt among it.
+void MaskAlt() {
+  INPUT keys[2] = {};
+  for (INPUT& key : keys) {
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = kMaskKey;
+    key.ki.dwExtraInfo = kMaskTag;
+  }
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, keys, sizeof(INPUT));
+}
+
 bool Deliver(const HookOutcome& out) {
   HWND to = target;
   if (to != nullptr)
     for (int i = 0; i < out.count; ++i)
       PostMessageW(to, out.reports[i].message, out.reports[i].wParam, out.reports[i].lParam);
+  if (out.maskAlt) MaskAlt();
   return out.swallow;
 }
 
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && target != nullptr) {
-    const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+  const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+  if (code == HC_ACTION && target != nullptr && k->dwExtraInfo != kMaskTag) {
     const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
     if (Deliver(OnKeyEvent(state, Snapshot(), static_cast<int>(k->vkCode), down, Held()))) return 1;
   }

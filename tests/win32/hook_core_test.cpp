@@ -161,8 +161,17 @@ TEST_F(HookCoreTest, SwallowingFollowsEachFlag) {
   KeyDown(VK_MENU);
   Tap(VK_F2);
   KeyUp(VK_MENU);
+  // A key comes between Alt's press and release, or the window would see a
+  // lone Alt and make its menu bar active.
+  auto masked = [](const std::vector<Recorded>& got) {
+    auto at = [&](UINT message, WPARAM key) {
+      return std::ranges::find_if(got, [&](const Recorded& m) { return m.message == message && m.wParam == key; });
+    };
+    return at(WM_SYSKEYDOWN, 0xE8) < at(WM_SYSKEYUP, VK_MENU);
+  };
   std::vector<Recorded> got = victim.Take();
   for (const Recorded& m : got) EXPECT_NE(m.wParam, static_cast<WPARAM>(VK_F2)) << m.message;
+  EXPECT_TRUE(masked(got));
   EXPECT_EQ(Got(), (Reports{{HCN_SHORTCUT, 2, 0}, {HCN_SHORTCUTUP, 2, 0}}));
 
   const POINT c = CentreOf(victim.hwnd());
@@ -170,7 +179,9 @@ TEST_F(HookCoreTest, SwallowingFollowsEachFlag) {
   KeyDown(VK_MENU);
   Click(Button::Right);
   KeyUp(VK_MENU);
-  for (const Recorded& m : victim.Take()) {
+  got = victim.Take();
+  EXPECT_TRUE(masked(got));
+  for (const Recorded& m : got) {
     EXPECT_NE(m.message, static_cast<UINT>(WM_RBUTTONDOWN));
     EXPECT_NE(m.message, static_cast<UINT>(WM_RBUTTONUP));
   }
