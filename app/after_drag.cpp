@@ -13,6 +13,7 @@ bool NoDrag() { return WaitForSingleObject(dragIdleEvent, 0) == WAIT_OBJECT_0; }
 
 void RunWhenNoDrag(HWND owner, HeldAction action, int page) {
   if (NoDrag()) {
+    DropHeldAction(owner);  // its drag ended, but this request came later
     action(owner, page);
     return;
   }

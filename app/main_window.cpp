@@ -143,8 +143,13 @@ void HidePickerBehindPalette(int visible) {
 }
 
 // The picker stays out of the way of the palette window's menus, and comes
-// back where the cursor is when they close.
-void HidePickerWhileMenuOpen(int open) { SetPickerSuspend(open || PickerHiddenByChoice() ? 1 : 0, 0); }
+// back where the cursor is when they close. Meanwhile no drag starts, so
+// none that ends brings it back over them.
+void HidePickerWhileMenuOpen(int open) {
+  if (open) ResetEvent(menuIdleEvent);
+  else SetEvent(menuIdleEvent);
+  SetPickerSuspend(PickerHiddenByChoice() ? 1 : 0, 0);
+}
 
 // Windows may have dropped the hooks while it slept or the session was
 // locked.

@@ -53,8 +53,8 @@ void ShowTrayMenu(HWND owner, int) {
   SetForegroundWindow(owner);
   TrackPopupMenu(GetSubMenu(trayMenu, 0), TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
   PostMessageW(owner, WM_NULL, 0, 0);  // lets the menu close properly when the user clicks elsewhere
-  SetPickerSuspend(PickerHiddenByChoice() ? 1 : 0, 0);
   SetEvent(menuIdleEvent);
+  SetPickerSuspend(PickerHiddenByChoice() ? 1 : 0, 0);
 }
 
 }  // namespace

@@ -297,8 +297,17 @@ char* ExpandFormat(char* output, const char* format, std::uint32_t colour, int s
 }
 
 bool FormatUsesReference(const char* format) {
-  for (const char* at = format; at != nullptr && (at = std::strchr(at, '%')) != nullptr; ++at)
+  // Stepped as Expand reads: a specifier takes three bytes ("%%%wr" is "%"
+  // and "wr"), a double-byte character two.
+  for (std::size_t i = 0; format != nullptr && format[i] != '\0';) {
+    if (format[i] != '%') {
+      const auto lead = static_cast<unsigned char>(format[i]), next = static_cast<unsigned char>(format[i + 1]);
+      i += IsSjisLeadByte(lead) && IsSjisTrailByte(next) ? 2 : 1;
+      continue;
+    }
     for (const char* name : {"wr", "wg", "ap", "de"})
-      if (at[1] == name[0] && at[2] == name[1]) return true;
+      if (format[i + 1] == name[0] && format[i + 2] == name[1]) return true;
+    i += format[i + 1] == '\0' ? 1 : format[i + 2] == '\0' ? 2 : 3;
+  }
   return false;
 }

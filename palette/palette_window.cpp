@@ -188,7 +188,7 @@ void RestorePlace(HWND window) {
   RECT work = {};  // workspace coordinates start at the primary monitor's work area
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   // The saved size is in pixels at 100 %, for the monitor the window opens on.
-  const int dpi = MonitorDpiAt({settings.X + work.left, settings.Y + work.top});
+  const int dpi = WorkspaceDpiAt(settings.X, settings.Y);
   RECT place = {settings.X, settings.Y, settings.X + ScaleToDpi(settings.CX, dpi),
                 settings.Y + ScaleToDpi(settings.CY, dpi)};
   RECT onScreen = place;

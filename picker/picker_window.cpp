@@ -182,7 +182,8 @@ void ReattachHookCore() {
 }
 
 bool PickerHiddenByChoice() {
-  return !settings.ShowPicker || settingsOpen || (paletteShown && settings.HidePicker);
+  const bool menuOpen = WaitForSingleObject(menuIdleEvent, 0) == WAIT_TIMEOUT;
+  return !settings.ShowPicker || settingsOpen || menuOpen || (paletteShown && settings.HidePicker);
 }
 
 LRESULT CALLBACK PickerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -24,5 +24,5 @@ void OnShortcut(unsigned slot);
 void ReattachHookCore();
 
 // Whether the picker stays hidden whatever else: not wanted, the settings
-// open, or the palette window shown and hiding it.
+// or a menu open, or the palette window shown and hiding it.
 bool PickerHiddenByChoice();

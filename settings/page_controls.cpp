@@ -46,6 +46,17 @@ bool IsShiftJisText(HWND control) {
   return whole;
 }
 
+bool FitsShiftJisBytes(HWND control, int bytes) {
+  return WindowTextSjis(control).size() <= static_cast<std::size_t>(bytes);
+}
+
+void ReportTooLong(const char* field, int bytes) {
+  char text[200];
+  std::snprintf(text, sizeof text, "「%s」が長すぎます\n半角 %d 文字 (全角 %d 文字) までにしてください", field, bytes,
+                bytes / 2);
+  MessageBoxSjis(SettingsFrame(), text, "エラー", MB_ICONWARNING);
+}
+
 void ReportNotShiftJis(const char* field) {
   const std::string text = std::string("「") + field +
                            "」に保存できない文字があります\n"

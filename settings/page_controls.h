@@ -22,6 +22,10 @@ bool IsShiftJisText(HWND control);
 // Tells the user that field holds such a character, which would be saved
 // as '?'.
 void ReportNotShiftJis(const char* field);
+// Whether the control's text takes at most bytes in Shift-JIS, and the
+// message when it takes more.
+bool FitsShiftJisBytes(HWND control, int bytes);
+void ReportTooLong(const char* field, int bytes);
 void EnableControl(int page, int id, bool on);
 // A bound control shows value (numbers, checks, radio groups, trackbars),
 // or the text or key binding it is bound to.

@@ -26,6 +26,11 @@ void SetFixedFont(HWND control) {
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFixedFont(WindowDpi(control))), TRUE);
 }
 
+// The font SetFixedFont made goes with its page.
+void DeleteFixedFont(HWND control) {
+  DeleteObject(reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+}
+
 void AddItems(HWND combo, std::initializer_list<const char*> items) {
   for (const char* item : items) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
 }
@@ -58,7 +63,7 @@ INT_PTR CALLBACK PickerPage(HWND page, UINT msg, WPARAM, LPARAM) {
       SendDlgItemMessageW(page, IDC_PICKER_FORMAT, EM_LIMITTEXT, kPickerFormatSize, 0);
       return TRUE;
     case WM_DESTROY:
-      DeleteObject(reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(page, IDC_PICKER_FORMAT, WM_GETFONT, 0, 0)));
+      DeleteFixedFont(GetDlgItem(page, IDC_PICKER_FORMAT));
       return FALSE;
   }
   return FALSE;
@@ -152,6 +157,9 @@ INT_PTR CALLBACK OtherPage(HWND page, UINT msg, WPARAM wParam, LPARAM) {
       SetFixedFont(GetDlgItem(page, IDC_SPUIT_FORMAT));
       SendDlgItemMessageW(page, IDC_SPUIT_FORMAT, CB_LIMITTEXT, kSpuitFormatSize, 0);
       return TRUE;
+    case WM_DESTROY:
+      DeleteFixedFont(GetDlgItem(page, IDC_SPUIT_FORMAT));
+      return FALSE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDC_REALTIME_DRAW) {
         Enable(page, IDC_REALTIME_LIMITER, Checked(page, IDC_REALTIME_DRAW));

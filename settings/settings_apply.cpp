@@ -37,13 +37,18 @@ void ReadBoundControls() {
 }
 
 // Nothing is applied while a text holds a character that Shift-JIS cannot
-// hold: the user is shown the field.
-bool TextsAreShiftJis() {
+// hold, or more bytes than its field types (the controls count characters,
+// a kanji takes two): the user is shown the field and what it keeps.
+bool TextsCanBeSaved() {
   for (const ControlBinding& b : kControlBindings) {
-    if (b.kind != ControlKind::Text || IsShiftJisText(PageControl(b.page, b.id))) continue;
+    if (b.kind != ControlKind::Text) continue;
+    HWND control = PageControl(b.page, b.id);
+    const bool sjis = IsShiftJisText(control);
+    if (sjis && FitsShiftJisBytes(control, b.size)) continue;
     SelectSettingsPage(b.page);
-    SetFocus(PageControl(b.page, b.id));
-    ReportNotShiftJis(b.name);
+    SetFocus(control);
+    if (sjis) ReportTooLong(b.name, b.size - 1);
+    else ReportNotShiftJis(b.name);
     return false;
   }
   return true;
@@ -78,7 +83,7 @@ void CheckLockRisk() {
 }  // namespace
 
 void ApplySettings() {
-  if (!TextsAreShiftJis()) return;
+  if (!TextsCanBeSaved()) return;
   ReadBoundControls();
   ReadPalettes();
   ReadRanges();

@@ -77,6 +77,12 @@ int MonitorDpiAt(POINT point) {
   return SystemDpi();
 }
 
+int WorkspaceDpiAt(int x, int y) {
+  RECT work = {};  // workspace coordinates start at the primary monitor's work area
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  return MonitorDpiAt({x + work.left, y + work.top});
+}
+
 int SystemMetricForDpi(int index, int dpi) {
   const DpiFunctions& f = Functions();
   if (f.getSystemMetricsForDpi != nullptr) return f.getSystemMetricsForDpi(index, static_cast<UINT>(dpi));

@@ -10,6 +10,9 @@
 int WindowDpi(HWND window);
 // The DPI of the monitor at point (physical screen coordinates).
 int MonitorDpiAt(POINT point);
+// The same for a point in workspace coordinates, as window placements give
+// them: the DPI a saved place's size is scaled by, at saving and restoring.
+int WorkspaceDpiAt(int x, int y);
 // The DPI the whole system was started with (96 at 100 %).
 int SystemDpi();
 // A system metric at dpi, or the system's value scaled to it.

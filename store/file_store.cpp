@@ -101,8 +101,9 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(HANDLE file) {
   const DWORD want = size.QuadPart > kMaxDataFileSize ? kMaxDataFileSize : static_cast<DWORD>(size.QuadPart);
   std::vector<std::uint8_t> bytes(want);
   DWORD read = 0;
-  if (want > 0 && !ReadFile(file, bytes.data(), want, &read, nullptr)) read = 0;
-  bytes.resize(read);  // what could not be read is not used
+  // A read that fails or stops short is no read: a save must not take it
+  // for the whole file.
+  if (want > 0 && (!ReadFile(file, bytes.data(), want, &read, nullptr) || read != want)) return std::nullopt;
   return bytes;
 }
 

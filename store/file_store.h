@@ -46,8 +46,9 @@ class FileStore : public DataStore {
   bool readable_ = true;
 };
 
-// A whole open file's bytes: nothing when its size cannot be had; at most
-// 16 MiB (data files are small, and a huge one is not worth the memory).
+// A whole open file's bytes: nothing when its size cannot be had or it
+// cannot be read; at most 16 MiB (data files are small, and a huge one is
+// not worth the memory).
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(HANDLE file);
 
 // A file read whole, or nothing when it cannot be opened.

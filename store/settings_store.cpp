@@ -34,7 +34,7 @@ void SaveSettingsIn(const std::wstring& directory) {
   if (placed) {
     // The place in physical pixels, the size at 100 %, as the other sizes.
     const RECT& r = wp.rcNormalPosition;
-    const int dpi = WindowDpi(placementWindow);
+    const int dpi = WorkspaceDpiAt(r.left, r.top);  // as RestorePlace scales it
     placement = {r.left, r.top, r.left + UnscaleFromDpi(r.right - r.left, dpi),
                  r.top + UnscaleFromDpi(r.bottom - r.top, dpi)};
   }

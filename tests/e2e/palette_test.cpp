@@ -249,7 +249,8 @@ TEST_F(PaletteProgramTest, AFloodOfCollectedColours) {
 }
 
 // The topmost picker would lie over the items of the palette window's
-// menus: it hides while one is open and comes back when it closes.
+// menus: it hides while one is open, also after a drag on the menu bar
+// (the menu opens on the press), and comes back when it closes.
 TEST_F(PaletteProgramTest, ThePickerKeepsOutOfTheMenus) {
   StartVelun();
   PostMessageA(velun.Window("zq_velun"), WM_COMMAND, CMD_SHOW_PALETTE, 0);
@@ -257,9 +258,13 @@ TEST_F(PaletteProgramTest, ThePickerKeepsOutOfTheMenus) {
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(palette) != FALSE; }));
   POINT bar = {16, -GetSystemMetrics(SM_CYMENU) / 2};  // the first item of the menu bar, above the client area
   ClientToScreen(palette, &bar);
-  ClickAt(bar.x, bar.y);
+  MoveMouse(bar.x, bar.y);
+  ButtonDown(Button::Left);
   ASSERT_NE(WaitForMenu(velun.pid()), nullptr) << "no menu opened";
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(picker); })) << "the picker stays over the menu";
+  MoveMouse(bar.x + 3, bar.y);
+  ButtonUp(Button::Left);
+  EXPECT_FALSE(WaitUntil([&] { return IsWindowVisible(picker) != FALSE; }, 1500)) << "back at the drag's end";
   Tap(VK_ESCAPE);  // the menu closes, then the menu bar lets go
   Tap(VK_ESCAPE);
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(picker) != FALSE; })) << "the picker does not come back";

@@ -90,17 +90,13 @@ TEST(ExpandFormat, MeasuringModeUsesWidestValues) {
 // %hd shows only on an HDR monitor.
 TEST(ExpandFormat, ReferenceColourAndHdr) {
   const char* format = "[%wr:1 %wg  Lc %ap|%de|%hd|%cn]";
-  FormatInput input;
-  input.colour = 0;
   char out[kFormatBufferSize] = {};
-  EXPECT_STREQ(ExpandFormat(out, format, input), "[:1   Lc |||black]");
+  EXPECT_STREQ(ExpandFormat(out, format, FormatInput{}), "[:1   Lc |||black]");
   EXPECT_STREQ(ExpandFormat(out, format, 0, 0, 0, 0, 0, 1, 8, 0), "[:1   Lc |||black]");
-  input.hasReference = true;
-  input.reference = 0xFFFFFF;
-  input.hdr = true;
-  EXPECT_STREQ(ExpandFormat(out, format, input), "[21.00:1 AAA  Lc 106.0|100.00|HDR|black]");
-  for (const char* uses : {"%wr", "x%wg", "%ap", "a %de"}) EXPECT_TRUE(FormatUsesReference(uses)) << uses;
-  for (const char* not_ : {"%cn %cd %hd %ww", "%w", "wr", ""}) EXPECT_FALSE(FormatUsesReference(not_)) << not_;
+  const FormatInput onWhite = {.hasReference = true, .reference = 0xFFFFFF, .hdr = true};
+  EXPECT_STREQ(ExpandFormat(out, format, onWhite), "[21.00:1 AAA  Lc 106.0|100.00|HDR|black]");
+  for (const char* uses : {"%wr", "x%wg", "%ap", "a %de", "%%%%wr"}) EXPECT_TRUE(FormatUsesReference(uses)) << uses;
+  for (const char* not_ : {"%cn %cd %hd %ww", "%w", "wr", "", "%%%wr"}) EXPECT_FALSE(FormatUsesReference(not_)) << not_;
 }
 
 TEST(ExpandFormat, NullOutputAndNullFormat) {

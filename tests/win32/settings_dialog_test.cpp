@@ -382,6 +382,23 @@ TEST_F(SettingsDialogTest, TypingStopsAtTheTextLimits) {
   EXPECT_EQ(std::strlen(pickerFormat), 259u) << "the picker format keeps 259";
 }
 
+// A text Shift-JIS cannot hold, or of more bytes than its box types (a kanji
+// is two), is refused at 更新 and nothing applied; one that fits is applied.
+TEST_F(SettingsDialogTest, TextsThatCannotBeSavedAreRefused) {
+  StartProgram();
+  Open();
+  const std::string before = settings.SpuitFormat;
+  const std::pair<std::wstring, bool> rows[] = {
+      {L"\uD55C%rx", true}, {std::wstring(36, L'\u8272'), true}, {std::wstring(35, L'\u8272'), false}};
+  for (const auto& [text, refused] : rows) {
+    SetWindowTextW(Control(kOtherPage, IDC_SPUIT_FORMAT), text.c_str());
+    MessageBoxCatcher boxes;
+    Apply();
+    EXPECT_EQ(boxes.boxes().size(), refused ? 1u : 0u) << text.size();
+    EXPECT_EQ(std::strlen(settings.SpuitFormat), refused ? before.size() : 68u) << "34 kanji in 69 bytes";
+  }
+}
+
 // Spuit on a bare left click while input is swallowed: one warning, the
 // swallowing switched off, saved and handed on as off.
 TEST_F(SettingsDialogTest, ABareClickBindingTurnsSwallowingOff) {
@@ -667,13 +684,23 @@ TEST_F(SettingsDialogTest, ADragHoldsTheSettingsBackUntilItEnds) {
     if (outlasted) SendMessageA(mainWindow, WM_TIMER, kDragWaitTimer, 0);
     ButtonUp(Button::Left);
     EXPECT_TRUE(WaitUntil([&] { return !dragging(); }));
-    Pump(100);
-    EXPECT_EQ(IsWindowVisible(mainWindow) != FALSE, !outlasted) << outlasted;
-    if (!outlasted) {
-      EXPECT_EQ(SendMessageA(settingsTab, TCM_GETCURSEL, 0, 0), kKeyPage);
-    }
+    Pump(100);  // a dropped request: nothing comes after this
+    EXPECT_EQ(WaitUntil([] { return IsWindowVisible(mainWindow) != FALSE; }, outlasted ? 0 : 5000), !outlasted);
+    EXPECT_TRUE(outlasted || SendMessageA(settingsTab, TCM_GETCURSEL, 0, 0) == kKeyPage);
     Close();
   }
+}
+
+// A request once the drag ended, before the picker's report of it, takes the held one's place.
+TEST_F(SettingsDialogTest, ALaterRequestDropsTheHeldOne) {
+  StartProgram();
+  static int ran = 0;
+  ResetEvent(dragIdleEvent);
+  RunWhenNoDrag(mainWindow, [](HWND, int page) { ran = 10 + page; }, 1);
+  SetEvent(dragIdleEvent);
+  RunWhenNoDrag(mainWindow, [](HWND, int page) { ran = page; }, 2);
+  OnDragIdle(mainWindow);
+  EXPECT_EQ(ran, 2);
 }
 
 // What apply saves is what the next start reads.

@@ -211,6 +211,11 @@ TEST(ReadWholeFile, NoSizeNoBytes) {
   EXPECT_FALSE(ReadWholeFile(read).has_value());
   CloseHandle(read);
   CloseHandle(write);
+  TempDir dir;  // and a handle that has a size but may not read
+  dir.Write("a.dat", "abc");
+  HANDLE writeOnly = CreateFileA(dir.Path("a.dat").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  EXPECT_FALSE(ReadWholeFile(writeOnly).has_value());
+  CloseHandle(writeOnly);
 }
 
 }  // namespace
