@@ -4,6 +4,7 @@
 #include <tlhelp32.h>
 
 #include <cstdlib>
+#include <utility>
 
 #include "common/process_windows.h"
 #include "resources/wide_text.h"
@@ -70,13 +71,12 @@ PROCESS_INFORMATION VelunProcess::LaunchInLocale() {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more && pi.hProcess == nullptr; more = Process32Next(snapshot, &entry)) {
-      HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, entry.th32ProcessID);
+    for (BOOL more = Process32First(snapshot, &entry); more && !pi.hProcess; more = Process32Next(snapshot, &entry)) {
       char image[MAX_PATH] = {};
       DWORD size = MAX_PATH;
-      if (process != nullptr && QueryFullProcessImageNameA(process, 0, image, &size) && lstrcmpiA(image, path.c_str()) == 0)
-        pi = {process, nullptr, entry.th32ProcessID, 0};
-      else if (process != nullptr) CloseHandle(process);
+      pi = {OpenProcess(PROCESS_ALL_ACCESS, FALSE, entry.th32ProcessID), nullptr, entry.th32ProcessID, 0};
+      if (pi.hProcess && (!QueryFullProcessImageNameA(pi.hProcess, 0, image, &size) || lstrcmpiA(image, path.c_str())))
+        CloseHandle(std::exchange(pi.hProcess, nullptr));
     }
     CloseHandle(snapshot);
     return pi.hProcess != nullptr;

@@ -1,6 +1,5 @@
-// Loads the files a monkey run saved as velun does, checks what the fuzz targets check after a
-// load, and saves them again in memory: each file and INI value velun wrote at its exit must be
-// what a save of what it loads writes, or a file was cut or damaged. Non-zero when one fails.
+// Loads a monkey run's files as velun does, checks the fuzz targets' invariants and saves them again in
+// memory: each file and INI value must be what a save of its load writes. Non-zero when one is not.
 #include <cstdio>
 #include <fstream>
 #include <iterator>

@@ -8,8 +8,7 @@ actions, run = open(os.path.join(work, "actions.log"), "w"), os.path.join(work, 
 found = dict.fromkeys(["boxes", "exports", "imports", "restarts", "under 1252"], 0)
 BIND_IDS = range(1200, 1210)  # the key page's controls: the monkey drives velun by the default keys
 TYPES = [".gpl", ".ase", ".css", ".json", ".txt"]
-# The tray menu's items by the distance of their middle from its bottom (at
-# 100 %). Under Wine the tray menu takes no keys: the user clicks.
+# The tray menu's items by their middle's distance from its bottom (at 100 %); Wine's tray menu takes no keys.
 TRAY_ITEMS = [("ピッカーを表示", 112), ("パレットを表示", 95), ("ズーム", 69), ("範囲", 52), ("設定", 26), ("終了", 9), ("", 0)]
 
 def x(*args): return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True).stdout.strip()
@@ -94,15 +93,13 @@ def show_palette():  # in front with the keys' focus: the hot key, twice if it i
         seen = wait_for(lambda s: not s.palette[0], "the palette window did not hide")
     if not seen.palette[0]: keys("palette (ctrl+P)", "ctrl+p")
     seen = wait_for(lambda s: s.palette == (1, 1), "the palette window did not come with the keys' focus")
-    # Xvfb has no window manager, and Wine's desktop may leave the X focus,
-    # and the keys, with the scene: it goes to the palette's X window.
+    # Xvfb has no window manager: Wine may leave the X focus, and the keys, with the scene.
     if x("getwindowfocus") != seen.xwin:
         act("X focus to the palette", ("windowfocus", seen.xwin))
         wait_for(lambda s: x("getwindowfocus") == s.xwin, "the palette took no X focus")
 
 def file_round():
-    """Exports the palette in a random format, or imports a file exported before, typing the whole
-    path: the dialogs open where they were last used."""
+    """Exports the palette in a random format or imports an export, by whole paths (the dialogs open anywhere)."""
     show_palette()
     files = sorted(f for f in os.listdir(run) if f.endswith(tuple(TYPES)))
     importing = files and rng.random() < 0.5
@@ -113,8 +110,7 @@ def file_round():
     act("type the path" + ("" if importing else ", then the type"), ("key", "ctrl+a"), ("type", "--delay", "20", path),
         *([] if importing else [("key", "Tab")] + [("key", "Down")] * n), ("key", "Return"))
     found["imports" if importing else "exports"] += 1
-    # Replacing a file asks first; a file velun cannot read it says so, but
-    # what it wrote as GIMP or ASE palette it must read.
+    # Replacing a file asks first, an unreadable file is reported; a GIMP or ASE export must import.
     for _ in range(20):
         if not (seen := look()).files and not seen.boxes: return "file"
         for b in seen.boxes:
@@ -153,35 +149,29 @@ def restart():  # the files must be whole; velun starts again, now and then unde
     found["restarts"], found["under 1252"] = found["restarts"] + 1, found["under 1252"] + (lang is not None)
     return baseline()
 
-# Bounds count from a process's start, raised once by its first settings
-# and its first file dialog, which make what they keep (the pages, the
-# dialogs' DLLs).
-def baseline():
-    s = look(30)
-    return NS(windows=s.windows, gdi=s.gdi, ws=s.ws, warm=set())
+# Bounds over a process's start, raised once by what its first settings and file dialog keep.
+BOUNDS = dict(windows=10, gdi=200, ws=30 * 2**20)
+def counts(seen): return {k: getattr(seen, k) for k in BOUNDS}
+def baseline(): return dict(counts(look(30)), warm=set())
 
 def warm_up(kind, seen):
-    if kind in bound.warm: return
-    bound.warm.add(kind)
-    for k in ("windows", "gdi", "ws"): setattr(bound, k, max(getattr(bound, k), getattr(seen, k)))
+    if kind not in bound["warm"]: bound["warm"].add(kind); bound.update({k: max(bound[k], v) for k, v in counts(seen).items()})
 
 start(); time.sleep(4)
-bound, most = baseline(), dict(windows=0, gdi=0, ws=0)
-print(f"monkey seed {seed}: start windows {bound.windows}, GDI objects {bound.gdi}, working set {bound.ws // 1024} KiB")
+bound, most = baseline(), dict.fromkeys(BOUNDS, 0)
+print(f"monkey seed {seed}: start windows {bound['windows']}, GDI objects {bound['gdi']}, working set {bound['ws'] // 1024} KiB")
 end, count = time.time() + minutes * 60, 0
 while time.time() < end:
     what = rng.choice(STEPS)(); count += 1
     if what == "quit":
         bound = restart()
         continue
-    # A lone Alt (the spuit's, when the hook takes the click) makes the
-    # focused window's menu bar active, as Windows does: the user presses Escape.
+    # A lone Alt (when velun lets the spuit's click through) makes a menu bar active: Escape.
     if settled().menu_bar:
         keys("leave the menu bar (Escape)", "Escape")
         wait_for(lambda s: not s.menu_bar, "the menu bar stayed active")
-    # In the settings a box is the user's doing (a value refused, About...)
-    # and is closed; any other box is a fault. Settings opened from the tray
-    # menu are closed by 閉じる, and the bounds count with them closed.
+    # In the settings a box is the user's doing (a value refused, About...); any other is a fault.
+    # Settings opened from the tray menu are closed by 閉じる; the bounds count with them closed.
     for _ in range(5):
         if not (seen := look()).boxes: break
         if what != "settings" and seen.close is None: fail("unexpected " + seen.boxes[0])
@@ -192,8 +182,8 @@ while time.time() < end:
         act("settings close (閉じる)", ("mousemove", *seen.close), ("click", 1))
         warm_up("settings", seen := wait_for(lambda s: s.close is None, "the settings did not close", 10))
     if what == "file": warm_up("file", seen)
-    most = {k: max(v, getattr(seen, k)) for k, v in most.items()}
-    if seen.windows > bound.windows + 10 or seen.gdi > bound.gdi + 200 or seen.ws > bound.ws + 30 * 2**20:
-        fail(f"bounds: windows {seen.windows}, GDI objects {seen.gdi}, working set {seen.ws} over {vars(bound)}")
+    most = {k: max(v, most[k]) for k, v in counts(seen).items()}
+    if any(v > bound[k] + BOUNDS[k] for k, v in counts(seen).items()):
+        fail(f"bounds: {counts(seen)} over {bound} by more than {BOUNDS}")
 print(f"monkey seed {seed}: {count} actions in {minutes} min, passed; most windows {most['windows']}, GDI objects "
       f"{most['gdi']}, working set {most['ws'] // 1024} KiB; " + ", ".join(f"{k} {v}" for k, v in found.items()))

@@ -1,6 +1,5 @@
-// Asks velun whether it answers: WM_NULL within 2 s. Prints its windows, working set and GDI objects,
-// any message box or file dialog it shows, its open menus, the settings' 閉じる while they are open,
-// and the palette window's state. Non-zero when gone or hung.
+// Asks velun whether it answers WM_NULL within 2 s (non-zero when gone or hung), and prints its
+// counts, boxes, file dialogs, menus, the settings' 閉じる while open and the palette window's state.
 #include <windows.h>
 #include <psapi.h>
 #include <winternl.h>
@@ -21,8 +20,7 @@ std::string Utf8(HWND w) {
 }
 bool Is(HWND w, const wchar_t* cls) {
   wchar_t name[32] = {};
-  GetClassNameW(w, name, 32);
-  return lstrcmpW(name, cls) == 0;
+  return GetClassNameW(w, name, 32) && lstrcmpW(name, cls) == 0;
 }
 BOOL CALLBACK Child(HWND w, LPARAM box) {
   ++windows;
@@ -45,9 +43,8 @@ BOOL CALLBACK Top(HWND w, LPARAM) {
   if (file || box) std::printf("\n");
   return TRUE;
 }
-// Windows answers GetGuiResources; Wine answers 0, but keeps each process's GDI handle table where
-// its PEB points, as Windows did: 65536 entries of 24 bytes, type 0 when free. Checked against a
-// program that made 0, 500 and 2000 brushes: 24, 524 and 2024.
+// Wine's GetGuiResources answers 0, but its PEB points to the GDI handle table, as Windows' did: 65536
+// entries of 24 bytes, type 0 when free. A program with 0, 500 and 2000 brushes read 24, 524 and 2024.
 long GdiObjects(HANDLE process) {
   if (const DWORD n = GetGuiResources(process, GR_GDIOBJECTS)) return static_cast<long>(n);
   using QueryFn = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
@@ -80,8 +77,7 @@ int main() {
   long gdi = -1;
   if (h) GetProcessMemoryInfo(h, &m, sizeof m), gdi = GdiObjects(h), CloseHandle(h);
   std::printf("windows %d %lu %ld\n", windows, static_cast<unsigned long>(m.WorkingSetSize), gdi);
-  // The palette window: shown, with the keys, its X window (Wine keeps it as a property); the
-  // control with the keys' focus; whether a menu bar is active.
+  // The palette: shown, with the keys, its X window (Wine's property); the focused control; menu mode.
   HWND palette = FindWindowW(L"zq_velun_palette", nullptr);
   GUITHREADINFO gui = {};
   gui.cbSize = sizeof gui;

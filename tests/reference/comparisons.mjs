@@ -2,8 +2,10 @@
 // from libraries nobody here wrote: culori's WCAG 2 ratio, CIEDE2000 and
 // nearest name, apca-w3's Lc (the colour as text on the reference),
 // color-name's CSS names. Per line, tab-separated: colour and reference as
-// RRGGBB, %wr, the ratio unrounded (WCAG grades by it), %ap, %de, %cn, %cd,
-// and a second name as good within 0.005 ('-' if none).
+// RRGGBB, then the texts each of %wr, %wg, %ap, %de, %cn and %cd may give,
+// '|' between them: a number within one unit of its last digit, either of
+// two names as near within 0.005. For %wg the ratio unrounded (WCAG grades
+// by it).
 import { colorsNamed, differenceCiede2000, nearest, wcagContrast } from 'culori';
 import { APCAcontrast, sRGBtoY } from 'apca-w3';
 import cssNames from 'color-name';
@@ -16,6 +18,7 @@ if (names.length !== 148 || names.join() !== Object.keys(colorsNamed).join() ||
 
 // Halves away from zero, never "-0".
 const fixed = (v, d) => ((Math.sign(v) * Math.round(Math.abs(v) * 10 ** d) || 0) / 10 ** d).toFixed(d);
+const near = (v, d) => [-1, 0, 1].map((k) => fixed(Number(fixed(v, d)) + k / 10 ** d, d)).join('|');
 const rgb = ([r, g, b]) => ({ mode: 'rgb', r: r / 255, g: g / 255, b: b / 255 });
 const de = differenceCiede2000();
 const nearestName = nearest(names, de);
@@ -51,6 +54,6 @@ console.log(pairs.map(([c, ref]) => {
   const [name] = nearestName(s);
   const d = de(s, name);
   const other = names.find((n) => n !== name && hex(cssNames[n]) !== hex(cssNames[name]) && de(s, n) - d < 0.005);
-  return [hex(c), hex(ref), fixed(ratio, 2), ratio, fixed(APCAcontrast(sRGBtoY(c), sRGBtoY(ref)), 1), fixed(de(s, r), 2),
-    name, fixed(d, 2), other ?? '-'].join('\t');
+  return [hex(c), hex(ref), near(ratio, 2), ratio, near(APCAcontrast(sRGBtoY(c), sRGBtoY(ref)), 1), near(de(s, r), 2),
+    other ? `${name}|${other}` : name, near(d, 2)].join('\t');
 }).join('\n'));

@@ -161,12 +161,9 @@ TEST_F(HookCoreTest, SwallowingFollowsEachFlag) {
   KeyDown(VK_MENU);
   Tap(VK_F2);
   KeyUp(VK_MENU);
-  // A key comes between Alt's press and release, or the window would see a
-  // lone Alt and make its menu bar active.
+  // No lone Alt, which would make the window's menu bar active: a key comes between.
   auto masked = [](const std::vector<Recorded>& got) {
-    auto at = [&](UINT message, WPARAM key) {
-      return std::ranges::find_if(got, [&](const Recorded& m) { return m.message == message && m.wParam == key; });
-    };
+    auto at = [&](UINT m, WPARAM k) { return std::ranges::find_if(got, [=](auto& r) { return r.message == m && r.wParam == k; }); };
     return at(WM_SYSKEYDOWN, 0xE8) < at(WM_SYSKEYUP, VK_MENU);
   };
   std::vector<Recorded> got = victim.Take();

@@ -36,14 +36,19 @@ void Tap(WORD vk) {
   KeyUp(vk);
 }
 
-void Chord(WORD modifier, WORD vk, int times) {
-  std::vector<INPUT> keys = {KeyInput(modifier, 0)};
+void InjectChord(std::initializer_list<WORD> held, WORD vk, int times) {
+  std::vector<INPUT> keys;
+  for (WORD k : held) keys.push_back(KeyInput(k, 0));
   for (int i = 0; i < times; ++i) {
     keys.push_back(KeyInput(vk, 0));
     keys.push_back(KeyInput(vk, KEYEVENTF_KEYUP));
   }
-  keys.push_back(KeyInput(modifier, KEYEVENTF_KEYUP));
+  for (WORD k : held) keys.push_back(KeyInput(k, KEYEVENTF_KEYUP));
   SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+}
+
+void Chord(WORD modifier, WORD vk, int times) {
+  InjectChord({modifier}, vk, times);
   PumpMessages(30);
 }
 

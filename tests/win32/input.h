@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
 void Tap(WORD vk);
@@ -12,6 +14,8 @@ void Tap(WORD vk);
 // which on a busy machine may come between two separate calls and let go
 // of a modifier held across them.
 void Chord(WORD modifier, WORD vk, int times = 1);
+// The same with any modifiers, its messages left for the caller.
+void InjectChord(std::initializer_list<WORD> held, WORD vk, int times = 1);
 
 enum class Button { Left, Right };
 // The pointer is placed with SetCursorPos, which raises no hook event.

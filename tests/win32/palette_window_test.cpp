@@ -28,6 +28,7 @@
 #include "program_fixture.h"
 #include "resources/program_module.h"
 #include "resources/resource.h"
+#include "resources/wide_text.h"
 #include "temp_dir.h"
 #include "test_window.h"
 
@@ -42,27 +43,21 @@ std::string Status(int part) {
 }
 
 
-// Each part of the status bar holds its widest text in the bar's font: the
-// count of a full palette, 有効, and the longest report across the bar.
+// Each status part holds its widest text in the bar's font; the longest report spans the bar.
 void ExpectStatusFits() {
   HDC dc = GetDC(paletteStatus);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(paletteStatus, WM_GETFONT, 0, 0)));
-  auto width = [&](const wchar_t* text) {
-    SIZE size = {};
-    GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
-    return size.cx;
-  };
-  auto part = [](int i) {
+  const std::pair<int, const char*> widest[] = {{1, "1000/1000"}, {2, "有効"}, {0, "追加 1000 色、スキップ 99999 色"}};
+  for (const auto& [part, text] : widest) {
+    if (part == 0) ReportOnPaletteStatus(text);
+    else UpdatePaletteStatus();
+    const std::wstring wide = Widen(text);
     RECT r = {};
-    SendMessageW(paletteStatus, SB_GETRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
-    return r.right - r.left;
-  };
-  UpdatePaletteStatus();
-  EXPECT_GE(part(1), width(L"1000/1000"));
-  EXPECT_GE(part(2), width(L"\u6709\u52B9"));  // 有効
-  const wchar_t report[] = L"\u8FFD\u52A0 1000 \u8272\u3001\u30B9\u30AD\u30C3\u30D7 99999 \u8272";
-  ReportOnPaletteStatus("追加 1000 色、スキップ 99999 色");
-  EXPECT_GE(part(0), width(report)) << "at " << paletteDpi << " DPI";
+    SIZE size = {};
+    SendMessageW(paletteStatus, SB_GETRECT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&r));
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    EXPECT_GE(r.right - r.left, size.cx) << text << " at " << paletteDpi << " DPI";
+  }
   UpdatePaletteStatus();
   SelectObject(dc, old);
   ReleaseDC(paletteStatus, dc);

@@ -68,19 +68,6 @@ void Type(const std::string& text) {
 }
 
 void Press(WORD vk, std::initializer_list<WORD> held) {
-  std::vector<INPUT> in;
-  auto key = [&](WORD k, DWORD flags) {
-    INPUT i = {};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = k;
-    i.ki.wScan = static_cast<WORD>(MapVirtualKeyA(k, MAPVK_VK_TO_VSC));
-    i.ki.dwFlags = flags;
-    in.push_back(i);
-  };
-  for (WORD k : held) key(k, 0);
-  key(vk, 0);
-  key(vk, KEYEVENTF_KEYUP);
-  for (WORD k : held) key(k, KEYEVENTF_KEYUP);
-  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+  InjectChord(held, vk);
   Pump(60);
 }

@@ -1,6 +1,5 @@
-// Every text of the settings dialog fits its control in the font it is
-// drawn with, at every display scale and also where ＭＳ Ｐゴシック is
-// missing and Windows draws the pages in another font.
+// Every text of the settings dialog fits its control in the font it is drawn with, at every
+// display scale, also where ＭＳ Ｐゴシック is missing and the pages are drawn in another font.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,9 +10,8 @@
 
 namespace {
 
-// How much room a static's or a button's text lacks in its control (none
-// when it fits): its extent in the control's font, and for a check box, a
-// radio button or a group box the box or the frame's inset beside it.
+// How much room a static's or a button's text lacks (none when it fits): its extent in the
+// control's font, and for a check box, radio button or group box the box or inset beside it.
 int Lack(HWND control) {
   wchar_t cls[32] = {}, text[256] = {};
   GetClassNameW(control, cls, 32);
@@ -44,9 +42,8 @@ TEST_F(TextFitTest, EveryTextFitsItsControl) {
       EXPECT_LE(Lack(c), 0) << "control " << GetDlgCtrlID(c);
 }
 
-// The same test in a process started at another scale, or with the
-// stand-in for ＭＳ Ｐゴシック taken away: Wine reads both when a process
-// starts. The child's report goes to this test's output.
+// The same test in a process started at another scale, or without the stand-in
+// for ＭＳ Ｐゴシック: Wine reads both at a process's start. Its report goes to this output.
 TEST(TextFit, AtEveryScaleWithAndWithoutTheJapaneseFont) {
   const wchar_t kFace[] = L"ＭＳ Ｐゴシック", kReplacements[] = L"Software\\Wine\\Fonts\\Replacements";
   wchar_t standIn[64] = {};
