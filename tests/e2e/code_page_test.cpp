@@ -92,10 +92,9 @@ TEST(CodePages, FilesAndTextsStayUnderEvery) {
     for (const char* name : kFiles) saved[name] = velun.dir().Read(name);
     japanese = texts;
     japanesePicker = pickerImage;
-    // A saved format in its control's line, and texts of each window.
-    const std::string shown[] = {std::to_string(IDC_SPUIT_FORMAT) + ": 色 #%rx%gx%bx\n", "表示するテキスト(&F):",
-                                 "ぬべらパレット", "有効", "表示中のパレットを削除しますか"};
-    for (const std::string& sjis : shown) EXPECT_NE(texts.find(Widen(sjis)), std::wstring::npos) << sjis;
+    for (const std::string& sjis : {std::to_string(IDC_SPUIT_FORMAT) + ": 色 #%rx%gx%bx\n", std::string("ぬべらパレット"),
+                                    std::string("表示中のパレットを削除しますか")})  // the saved format and each window
+      EXPECT_NE(texts.find(Widen(sjis)), std::wstring::npos) << sjis;
   }
 }
 

@@ -214,10 +214,9 @@ TEST_F(PaletteProgramTest, AFloodOfCollectedColours) {
   ASSERT_NE(palette, nullptr);
   const int windowsBefore = WindowCount(velun.pid());
 
-  // Every 10,000 colours a tray command (ピッカーを表示, twice) is queued
-  // behind them; it must not wait for the flood to end (10 s and more). How
-  // long it took is printed: about half a second on an idle machine, and
-  // over one with both cores busy, so the bound is generous.
+  // Every 10,000 colours a tray command (ピッカーを表示, twice) is queued behind them; it must
+  // not wait for the flood to end (10 s and more). Its time is printed: about 0.5 s idle, over
+  // 1 s with both cores busy, so the bound is generous.
   constexpr int kColours = 100000;
   int refused = 0;
   DWORD slowest = 0;

@@ -4,7 +4,6 @@
 #include <tlhelp32.h>
 
 #include <cstdlib>
-#include <utility>
 
 #include "common/process_windows.h"
 #include "resources/wide_text.h"
@@ -55,7 +54,7 @@ PROCESS_INFORMATION VelunProcess::Launch() {
 
 // Wine takes a program's code pages from the Unix locale it was started in,
 // which a Windows process hands on unchanged: so the start goes through
-// the Unix side, and the program's process is found by its path.
+// the Unix side.
 PROCESS_INFORMATION VelunProcess::LaunchInLocale() {
   PROCESS_INFORMATION pi = {}, unix = {};
   const char* wine = std::getenv("WINE");
@@ -67,20 +66,11 @@ PROCESS_INFORMATION VelunProcess::LaunchInLocale() {
     return pi;
   CloseHandle(unix.hThread);
   CloseHandle(unix.hProcess);
-  WaitUntil([&] {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more && !pi.hProcess; more = Process32Next(snapshot, &entry)) {
-      char image[MAX_PATH] = {};
-      DWORD size = MAX_PATH;
-      pi = {OpenProcess(PROCESS_ALL_ACCESS, FALSE, entry.th32ProcessID), nullptr, entry.th32ProcessID, 0};
-      if (pi.hProcess && (!QueryFullProcessImageNameA(pi.hProcess, 0, image, &size) || lstrcmpiA(image, path.c_str())))
-        CloseHandle(std::exchange(pi.hProcess, nullptr));
-    }
-    CloseHandle(snapshot);
-    return pi.hProcess != nullptr;
-  }, 20000);
+  // The end-to-end tests run one velun at a time: its main window names its process.
+  HWND main = nullptr;
+  WaitUntil([&] { return (main = FindWindowA("zq_velun", nullptr)) != nullptr; }, 20000);
+  DWORD pid = 0;
+  if (GetWindowThreadProcessId(main, &pid) != 0) pi = {OpenProcess(PROCESS_ALL_ACCESS, FALSE, pid), nullptr, pid, 0};
   return pi;
 }
 

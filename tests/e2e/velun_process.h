@@ -12,9 +12,8 @@
 
 class VelunProcess {
  public:
-  // core: the folder (beside this test) whose VELUN.DLL is used; program:
-  // the build of velun.exe in program/ that is started as velun.exe; lang:
-  // the locale (LANG) Start runs it in, which sets Wine's code pages.
+  // core: the folder (beside this test) whose VELUN.DLL is used; program: the build in
+  // program/ started as velun.exe; lang: the locale (LANG) that sets Wine's code pages.
   explicit VelunProcess(const char* core = "program", const char* program = "velun.exe", const char* lang = "");
   ~VelunProcess();
   VelunProcess(const VelunProcess&) = delete;
@@ -50,8 +49,7 @@ class VelunProcess {
 // Visible top-level windows of a class that belong to process pid.
 std::vector<HWND> WindowsOf(DWORD pid, const char* className);
 
-// A text another process's control writes into that process's memory, read
-// back from there: SB_GETTEXTW of part index, TCM_GETITEMW of item index.
+// A text another process's control writes into its memory (SB_GETTEXTW, TCM_GETITEMW), read back.
 std::wstring RemoteTextOf(HWND control, UINT message, WPARAM index);
 // A status bar's part, in Shift-JIS.
 std::string StatusTextOf(HWND bar, int part);

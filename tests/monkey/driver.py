@@ -53,8 +53,7 @@ def move(): return ("mousemove", rng.randrange(1024), rng.randrange(740))
 def settled(): return wait_for(lambda s: True, "")
 def keys(name, *names): act(name, *[("key", k) for k in names])
 
-def random_text():
-    """Numbers in and out of range, format specifiers, Japanese, and characters Shift-JIS cannot hold."""
+def random_text():  # numbers in and out of range, specifiers, Japanese, characters Shift-JIS cannot hold
     kind = rng.randrange(5)
     if kind == 0: return str(rng.choice([rng.randrange(-5, 300), rng.randrange(10**6)]))
     pool = ["abcXYZ 0123", "%r%g%b%h%s%v%cn%hd%x #", "色見本ぬべら漢字カナ", "€ßé😀한글ä"][kind - 1]

@@ -47,13 +47,10 @@ BOOL CALLBACK Top(HWND w, LPARAM) {
 // entries of 24 bytes, type 0 when free. A program with 0, 500 and 2000 brushes read 24, 524 and 2024.
 long GdiObjects(HANDLE process) {
   if (const DWORD n = GetGuiResources(process, GR_GDIOBJECTS)) return static_cast<long>(n);
-  using QueryFn = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
-  const auto query = reinterpret_cast<QueryFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
   PROCESS_BASIC_INFORMATION basic = {};
   void* table = nullptr;
   std::string entries(65536 * 24, '\0');
-  if (!query || query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0 ||
+  if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0 ||
       !ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) + (sizeof(void*) == 4 ? 0x94 : 0xF8),
                          &table, sizeof table, nullptr) ||  // PEB.GdiSharedHandleTable
       !table || !ReadProcessMemory(process, table, entries.data(), entries.size(), nullptr))

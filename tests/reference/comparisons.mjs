@@ -12,9 +12,7 @@ import cssNames from 'color-name';
 
 const names = Object.keys(cssNames);
 const hex = ([r, g, b]) => [r, g, b].map((v) => v.toString(16).padStart(2, '0')).join('');
-if (names.length !== 148 || names.join() !== Object.keys(colorsNamed).join() ||
-    names.some((n) => Number.parseInt(hex(cssNames[n]), 16) !== colorsNamed[n]))
-  throw new Error('culori and color-name name different colours');
+if (names.join() !== Object.keys(colorsNamed).join()) throw new Error('culori and color-name name other colours');
 
 // Halves away from zero, never "-0".
 const fixed = (v, d) => ((Math.sign(v) * Math.round(Math.abs(v) * 10 ** d) || 0) / 10 ** d).toFixed(d);

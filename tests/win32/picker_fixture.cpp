@@ -19,11 +19,9 @@ std::atomic<unsigned> PickerFixture::lastShortcut{0};
 
 void PickerFixture::SetUp() {
   ReleaseEverything();
-  // SendInput moves Wine's cursor alone, SetCursorPos also the X pointer,
-  // and Wine may take the cursor back to that pointer when a window moves
-  // under it. An earlier test's SetCursorPos leaves the pointer where this
-  // test's picker may go: it goes back to the middle, where the X server
-  // starts it.
+  // Wine may take the cursor back to the X pointer when a window moves under
+  // it, and an earlier test's SetCursorPos (which moves the pointer too) may
+  // have left that where this picker goes: back to the middle, as X starts.
   SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
   appInstance = GetModuleHandleA(nullptr);
   MemoryStore none;
