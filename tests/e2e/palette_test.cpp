@@ -247,9 +247,8 @@ TEST_F(PaletteProgramTest, AFloodOfCollectedColours) {
     ASSERT_EQ(GetLe32(saved, 54 + 4 * k), kColours - k) << "entry " << k;
 }
 
-// The topmost picker would lie over the items of the palette window's
-// menus: it hides while one is open, also after a drag on the menu bar
-// (the menu opens on the press), and comes back when it closes.
+// The topmost picker would lie over the palette window's menus: it hides while one is open, also
+// after a drag on the menu bar (the menu opens on the press), and comes back when it closes.
 TEST_F(PaletteProgramTest, ThePickerKeepsOutOfTheMenus) {
   StartVelun();
   PostMessageA(velun.Window("zq_velun"), WM_COMMAND, CMD_SHOW_PALETTE, 0);

@@ -52,9 +52,8 @@ PROCESS_INFORMATION VelunProcess::Launch() {
   return pi;
 }
 
-// Wine takes a program's code pages from the Unix locale it was started in,
-// which a Windows process hands on unchanged: so the start goes through
-// the Unix side.
+// Wine takes a program's code pages from the Unix locale it was started in, which a Windows
+// process hands on unchanged: so the start goes through the Unix side.
 PROCESS_INFORMATION VelunProcess::LaunchInLocale() {
   PROCESS_INFORMATION pi = {}, unix = {};
   const char* wine = std::getenv("WINE");

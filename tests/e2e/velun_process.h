@@ -12,8 +12,7 @@
 
 class VelunProcess {
  public:
-  // core: the folder (beside this test) whose VELUN.DLL is used; program: the build in
-  // program/ started as velun.exe; lang: the locale (LANG) that sets Wine's code pages.
+  // core: the folder whose VELUN.DLL is used; program: the build started as velun.exe; lang: its LANG.
   explicit VelunProcess(const char* core = "program", const char* program = "velun.exe", const char* lang = "");
   ~VelunProcess();
   VelunProcess(const VelunProcess&) = delete;

@@ -17,8 +17,7 @@ int main(int argc, char** argv) {
     if (!in) return std::printf("missing %s\n", name), 1;
     disk.files[name].assign(std::istreambuf_iterator<char>(in), {});
   }
-  const std::vector<std::uint8_t>& ini = disk.files["velun.ini"];
-  const IniText text(std::string(ini.begin(), ini.end()));
+  const IniText text(std::string(disk.files["velun.ini"].begin(), disk.files["velun.ini"].end()));
   for (const SettingDef& row : kSettingsTable)
     if (const auto value = text.Get(row.section, row.key)) disk.profile[{row.section, row.key}] = *value;
   LoadSettingsFrom(disk);

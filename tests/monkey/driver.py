@@ -145,7 +145,7 @@ def restart():  # the files must be whole; velun starts again, now and then unde
     if (r := subprocess.run([checker, run], capture_output=True, text=True)).returncode: fail("saved files: " + r.stdout)
     lang = "en_US.UTF-8" if rng.random() < 0.3 else None
     act("restart" + (" under 1252" if lang else "")); start(lang); time.sleep(3)
-    found["restarts"], found["under 1252"] = found["restarts"] + 1, found["under 1252"] + (lang is not None)
+    found["restarts"] += 1; found["under 1252"] += lang is not None
     return baseline()
 
 # Bounds over a process's start, raised once by what its first settings and file dialog keep.
@@ -165,7 +165,7 @@ while time.time() < end:
     if what == "quit":
         bound = restart()
         continue
-    # A lone Alt (when velun lets the spuit's click through) makes a menu bar active: Escape.
+    # A lone Alt (the spuit's click went elsewhere) makes a menu bar active: Escape.
     if settled().menu_bar:
         keys("leave the menu bar (Escape)", "Escape")
         wait_for(lambda s: not s.menu_bar, "the menu bar stayed active")

@@ -64,8 +64,7 @@ long GdiObjects(HANDLE process) {
 int main() {
   HWND main = FindWindowW(L"zq_velun", nullptr);
   if (!main) return std::printf("gone\n"), 1;
-  DWORD_PTR r;
-  if (!SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &r)) return std::printf("hung\n"), 2;
+  if (DWORD_PTR r; !SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &r)) return std::printf("hung\n"), 2;
   GetWindowThreadProcessId(main, &pid);
   EnumWindows(Top, 0);
   PROCESS_MEMORY_COUNTERS m = {};

@@ -1,11 +1,9 @@
-// Golden values of velun's checks of a colour against a reference colour,
-// from libraries nobody here wrote: culori's WCAG 2 ratio, CIEDE2000 and
-// nearest name, apca-w3's Lc (the colour as text on the reference),
-// color-name's CSS names. Per line, tab-separated: colour and reference as
-// RRGGBB, then the texts each of %wr, %wg, %ap, %de, %cn and %cd may give,
-// '|' between them: a number within one unit of its last digit, either of
-// two names as near within 0.005. For %wg the ratio unrounded (WCAG grades
-// by it).
+// Golden values of velun's checks of a colour against a reference colour, from libraries nobody
+// here wrote: culori's WCAG 2 ratio, CIEDE2000 and nearest name, apca-w3's Lc (the colour as text
+// on the reference), color-name's CSS names. Per line, tab-separated: colour and reference as
+// RRGGBB, then the texts %wr, %wg, %ap, %de, %cn and %cd may give, '|' between them: a number
+// within one unit of its last digit, either of two names as near within 0.005; for %wg the ratio
+// unrounded (WCAG grades by it).
 import { colorsNamed, differenceCiede2000, nearest, wcagContrast } from 'culori';
 import { APCAcontrast, sRGBtoY } from 'apca-w3';
 import cssNames from 'color-name';

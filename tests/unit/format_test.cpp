@@ -85,9 +85,8 @@ TEST(ExpandFormat, MeasuringModeUsesWidestValues) {
   EXPECT_EQ(Expand("%px %pr %zl %cx", s, 7), "10201 101 16 9999");
 }
 
-// The checks against the reference colour give nothing without one (as in
-// the separate-value form, which has none); the nearest name needs none, and
-// %hd shows only on an HDR monitor.
+// The checks against the reference colour give nothing without one (as in the separate-value
+// form, which has none); the nearest name needs none, and %hd shows only on an HDR monitor.
 TEST(ExpandFormat, ReferenceColourAndHdr) {
   const char* format = "[%wr:1 %wg  Lc %ap|%de|%hd|%cn]";
   char out[kFormatBufferSize] = {};

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-// Reads as the profile functions read (the Windows suite holds the rules against Wine's own), by
-// bytes: a trail byte is never a letter, a bracket or a break.
+// Reads as the profile functions (held against Wine's there), by bytes: a trail byte is no letter, bracket or break.
 TEST(IniText, GetReadsAsTheProfileFunctions) {
   const IniText ini(
       "; note\r\n[A]\r\nkey=1\r\n  Spaced  =  a b  \r\nq=\"x y\"\r\nlone=\"\r\nbare\r\nDup=first\r\ndup=second\r\n"

@@ -20,9 +20,8 @@ inline int FreeGdiHandles() {
   return std::max({CountFreeGdiHandles(), CountFreeGdiHandles(), CountFreeGdiHandles()});
 }
 
-// On a busy machine that thread may hold them through three counts, or wait
-// on this thread meanwhile: answer its sent messages and count again, for a
-// bounded while, until as many are free as before. A leak never gets there.
+// On a busy machine that thread may hold them longer, or wait on this one: answer its sent
+// messages and count again, for a bounded while, until as many are free. A leak never gets there.
 inline int FreeGdiHandlesBackTo(int before) {
   int best = 0;
   for (const DWORD start = GetTickCount(); best < before && GetTickCount() - start < 10000; Sleep(20)) {

@@ -9,10 +9,8 @@
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
 void Tap(WORD vk);
-// Taps vk times while modifier is held, in one injection. Wine sets the
-// modifiers from the X keymap whenever one of its windows takes the X focus,
-// which on a busy machine may come between two separate calls and let go
-// of a modifier held across them.
+// Taps vk times while modifier is held, in one injection: Wine sets the modifiers from the X
+// keymap when one of its windows takes the X focus, which may come between two calls.
 void Chord(WORD modifier, WORD vk, int times = 1);
 // The same with any modifiers, its messages left for the caller.
 void InjectChord(std::initializer_list<WORD> held, WORD vk, int times = 1);

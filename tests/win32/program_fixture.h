@@ -27,6 +27,5 @@ class ProgramFixture : public ::testing::Test {
 void Pump(DWORD ms);
 // Characters typed on the keyboard, all in one go.
 void Type(const std::string& text);
-// A key pressed and released with the modifiers held round it, all in one
-// injection (see Chord), its messages left for Pump.
+// A key pressed and released with modifiers held round it, in one injection, its messages left for Pump.
 void Press(WORD vk, std::initializer_list<WORD> held = {});

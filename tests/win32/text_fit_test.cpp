@@ -42,8 +42,7 @@ TEST_F(TextFitTest, EveryTextFitsItsControl) {
       EXPECT_LE(Lack(c), 0) << "control " << GetDlgCtrlID(c);
 }
 
-// The same test in processes started at the other scales (Wine reads the
-// scale as a process starts); their reports go to this output.
+// The same test in processes started at the other scales (read at a process's start), reporting here.
 TEST(TextFit, AtEveryScale) {
   char command[MAX_PATH + 64] = "\"";
   GetModuleFileNameA(nullptr, command + 1, MAX_PATH);
